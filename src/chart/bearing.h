@@ -1,0 +1,11 @@
+#pragma once
+
+namespace vendral {
+
+struct Form;
+
+// Shows the bearing line from the ship marker to the island marker while
+// chkPeil is ticked, otherwise hides it (its end points stay).
+void updateBearingLine(Form &form);
+
+} // namespace vendral

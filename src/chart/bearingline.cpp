@@ -1,0 +1,76 @@
+#include "chart/bearingline.h"
+
+#include "common/clipping.h"
+#include "common/picturebox.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace vendral {
+
+BearingLine::BearingLine(PictureBox *chart)
+    : QWidget(chart)
+    , chart_(chart)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void BearingLine::setX1(float v)
+{
+    x1_ = v;
+    relocate();
+}
+
+void BearingLine::setY1(float v)
+{
+    y1_ = v;
+    relocate();
+}
+
+void BearingLine::setX2(float v)
+{
+    x2_ = v;
+    relocate();
+}
+
+void BearingLine::setY2(float v)
+{
+    y2_ = v;
+    relocate();
+}
+
+// The widget covers only the visible part of the line, so that it never
+// paints more of the chart than it must and stays small however far off the
+// chart an end point lies.
+void BearingLine::relocate()
+{
+    QLineF line(chart_->toPixel(x1_, y1_), chart_->toPixel(x2_, y2_));
+    visibleLine_ = clipLine(line, QRectF(chart_->drawingArea()));
+    if (!visibleLine_) {
+        setGeometry(0, 0, 0, 0);
+        return;
+    }
+    const QRect bounds = QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
+    setGeometry(bounds);
+    local_ = line.translated(-bounds.topLeft());
+    update();
+}
+
+void BearingLine::paintEvent(QPaintEvent *)
+{
+    if (!visibleLine_)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(colour(), 1));
+    painter.drawLine(local_);
+}
+
+bool BearingLine::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
+        relocate();
+    return QWidget::event(event);
+}
+
+} // namespace vendral

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace vendral {
+
+class PictureBox;
+
+// The bearing line: a line control lying on the chart between two points in
+// chart units. It is a control, not a drawing, so clearing the chart leaves it;
+// it lets every mouse event through to what lies below it.
+class BearingLine : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(float x1 READ x1 WRITE setX1)
+    Q_PROPERTY(float y1 READ y1 WRITE setY1)
+    Q_PROPERTY(float x2 READ x2 WRITE setX2)
+    Q_PROPERTY(float y2 READ y2 WRITE setY2)
+
+public:
+    explicit BearingLine(PictureBox *chart);
+
+    float x1() const { return x1_; }
+    float y1() const { return y1_; }
+    float x2() const { return x2_; }
+    float y2() const { return y2_; }
+    void setX1(float v);
+    void setY1(float v);
+    void setX2(float v);
+    void setY2(float v);
+
+    static QColor colour() { return QColor(255, 140, 0); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void relocate();
+    PictureBox *chart_;
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    QLineF local_;
+    bool visibleLine_ = false;
+};
+
+} // namespace vendral

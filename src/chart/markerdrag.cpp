@@ -1,0 +1,168 @@
+#include "chart/markerdrag.h"
+
+#include "chart/islanddistance.h"
+#include "chart/marker.h"
+#include "common/fields.h"
+#include "common/form.h"
+#include "common/numbers.h"
+#include "common/picturebox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vendral {
+namespace {
+
+// The outline that shows where a dragged marker would land.
+class DragGhost : public QWidget
+{
+public:
+    explicit DragGhost(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+void writePosition(QLineEdit *fx, QLineEdit *fy, double x, double y)
+{
+    write(fx, wholeText(floorInt(x)));
+    write(fy, wholeText(floorInt(y)));
+}
+
+} // namespace
+
+MarkerDrag::MarkerDrag(Form &form, QObject *parent)
+    : QObject(parent)
+    , form_(form)
+    , ghost_(new DragGhost(form.picSee))
+{
+    form_.image1->installEventFilter(this);
+    form_.image2->installEventFilter(this);
+}
+
+MarkerDrag::~MarkerDrag()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void MarkerDrag::dragOver(Marker *source, double x, double y)
+{
+    if (source == form_.image2)
+        writePosition(form_.txtInselx, form_.txtInsely, x, y);
+    if (source == form_.image1)
+        writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
+    showIslandDistance(form_);
+}
+
+void MarkerDrag::dragDrop(Marker *source, double x, double y)
+{
+    source->moveTo(toSingle(x), toSingle(y));
+    source->show();
+    if (source == form_.image1)
+        writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
+    else if (source == form_.image2)
+        writePosition(form_.txtInselx, form_.txtInsely, x, y);
+}
+
+bool MarkerDrag::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    // Events reach the filter once per widget they pass; handle each once.
+    if (event == lastEvent_ || !watched->isWidgetType())
+        return false;
+    lastEvent_ = event;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (type == QEvent::MouseButtonPress) {
+        if (!dragging() && (watched == form_.image1 || watched == form_.image2)) {
+            begin(static_cast<Marker *>(watched));
+            return true;
+        }
+        return false;
+    }
+    if (!dragging())
+        return false;
+    if (type == QEvent::MouseMove)
+        move(mouse->globalPosition());
+    else if (mouse->buttons() == Qt::NoButton)
+        release(mouse->globalPosition());
+    return true;
+}
+
+void MarkerDrag::begin(Marker *source)
+{
+    source_ = source;
+    source->show();
+    // Moves and the release may reach any widget (the marker holds the mouse,
+    // but events can also be sent elsewhere); the drag follows them all.
+    qApp->installEventFilter(this);
+}
+
+void MarkerDrag::move(const QPointF &globalPos)
+{
+    QPointF p;
+    if (!overOpenChart(globalPos, p)) {
+        ghost_->hide();
+        return;
+    }
+    showGhost(p.x(), p.y());
+    dragOver(source_, p.x(), p.y());
+}
+
+void MarkerDrag::release(const QPointF &globalPos)
+{
+    QPointer<Marker> source = source_;
+    end();
+    QPointF p;
+    if (source && overOpenChart(globalPos, p))
+        dragDrop(source, p.x(), p.y());
+}
+
+void MarkerDrag::end()
+{
+    source_.clear();
+    ghost_->hide();
+    lastEvent_ = nullptr;
+    qApp->removeEventFilter(this);
+}
+
+bool MarkerDrag::overOpenChart(const QPointF &globalPos, QPointF &chartPoint) const
+{
+    PictureBox *chart = form_.picSee;
+    QWidget *top = chart->window();
+    const QPoint inTop = top->mapFromGlobal(globalPos.toPoint());
+    if (top->childAt(inTop) != chart)
+        return false;
+    const QPointF local = chart->mapFromGlobal(globalPos);
+    if (!chart->drawingArea().contains(local.toPoint()))
+        return false;
+    // The chart hands its drag events single-precision coordinates.
+    const QPointF user = chart->toUser(local);
+    chartPoint = QPointF(toSingle(user.x()), toSingle(user.y()));
+    return true;
+}
+
+void MarkerDrag::showGhost(double x, double y)
+{
+    const QPointF corner = form_.picSee->toPixel(x, y);
+    ghost_->setGeometry(QRect(corner.toPoint(), source_->size()));
+    ghost_->raise();
+    ghost_->show();
+}
+
+} // namespace vendral

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/numbers.h"
+
+#include <QLineEdit>
+#include <QString>
+
+#include <string>
+
+namespace vendral {
+
+// Reads a text field the lenient way; text that is not a number reads as 0.
+inline double number(const QLineEdit *field) { return toNumber(field->text().toStdString()); }
+
+// Writes a text field. Qt notifies a change only when the text differs. A field
+// the user is not typing in shows the start of a text too long for it.
+inline void write(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    if (!field->hasFocus())
+        field->setCursorPosition(0);
+}
+
+inline void write(QLineEdit *field, const std::string &text) { write(field, QString::fromStdString(text)); }
+
+} // namespace vendral

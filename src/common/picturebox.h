@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QPointF>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+namespace vendral {
+
+// A drawing surface with a user coordinate scale and a retained image: what is
+// drawn stays until clear(). The pen state (draw width in pixels, draw style,
+// foreground colour) is shared by all drawings and stays as the last caller
+// left it. Children can be placed by Left and Top in user units; the values are
+// kept in single precision exactly as given.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setBackColor(const QColor &color);
+    QColor backColor() const { return backColor_; }
+    // A sunken border of 2 pixels; the drawing area lies inside it.
+    void setBorder(bool on);
+    // Antialiased drawing, for the dials; the chart draws crisp pixels.
+    void setSmooth(bool on) { smooth_ = on; }
+
+    // User coordinates of the drawing area's top-left and bottom-right corners.
+    void setScale(double left, double top, double right, double bottom);
+    QRect drawingArea() const;
+    QPointF toPixel(double x, double y) const; // widget pixels
+    QPointF toUser(const QPointF &widgetPos) const;
+    double pixelsPerUnitX() const;
+
+    void setDrawWidth(int pixels);
+    int drawWidth() const { return drawWidth_; }
+    void setDrawStyle(DrawStyle style) { drawStyle_ = style; }
+    DrawStyle drawStyle() const { return drawStyle_; }
+    void setForeColor(const QColor &color) { foreColor_ = color; }
+    QColor foreColor() const { return foreColor_; }
+    void setCurrentPos(double x, double y);
+
+    // A picture under all drawings, at the top-left corner; clear() keeps it.
+    void setPicture(const QImage &picture);
+    void clear();
+    void line(double x1, double y1, double x2, double y2, const QColor &color);
+    void box(double x1, double y1, double x2, double y2, const QColor &color);
+    void circle(double cx, double cy, double radius, const QColor &color);
+    void point(double x, double y, const QColor &color);
+    // Text whose top-left corner is the current position, in the fore colour.
+    void print(const QString &text);
+
+    // Moves `child` so that its top-left corner is (left, top) in user units.
+    void place(QWidget *child, float left, float top);
+    // Moves `child` to a position in pixels of the drawing area.
+    void placePixels(QWidget *child, int x, int y);
+    float childLeft(const QWidget *child) const;
+    float childTop(const QWidget *child) const;
+
+    // The retained drawing, at the device pixel ratio.
+    const QImage &image() const { return image_; }
+
+signals:
+    void mousePressed(QPointF user, Qt::MouseButton button);
+    void mouseMoved(QPointF user, Qt::MouseButtons buttons);
+    void mouseReleased(QPointF user, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void ensureImage();
+    QPen pen(const QColor &color) const;
+    void beginDraw(class QPainter &painter);
+    void markDirty(const QRectF &pixels);
+    void replaceChildren();
+
+    QColor backColor_{Qt::white};
+    QColor foreColor_{Qt::black};
+    int border_ = 0;
+    bool smooth_ = false;
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleRight_ = 1, scaleBottom_ = 1;
+    bool userScale_ = false;
+    int drawWidth_ = 1;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
+    QPointF current_;
+    QImage image_;
+    QImage picture_;
+    QRect requested_; // area already handed to update() since the last paint
+    struct Placement
+    {
+        QPointer<QWidget> widget;
+        float left = 0;
+        float top = 0;
+    };
+    QHash<const QWidget *, Placement> placements_;
+};
+
+} // namespace vendral

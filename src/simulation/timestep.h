@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vendral {
+
+struct Form;
+
+// Advances the voyage by one time step of dt minutes (Click of "Schritt dt"
+// and one pass of the continuous run). Reads every input from its text field
+// at the moment of use; the ship's position exists only as the text of
+// txtSchiffx and txtSchiffy. Processes no window events.
+void timeStep(Form &form);
+
+} // namespace vendral

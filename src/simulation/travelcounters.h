@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vendral {
+
+struct Form;
+
+// Starts a new stage: travel time and both distances back to 0, the time
+// fields to "0" and the distance sentences emptied. Ship, heading, current and
+// the track stay as they are.
+void resetTravelCounters(Form &form);
+
+} // namespace vendral

@@ -1,0 +1,323 @@
+#include "window/controls.h"
+
+#include "chart/bearingline.h"
+#include "chart/marker.h"
+#include "common/form.h"
+#include "common/picturebox.h"
+#include "window/artwork.h"
+#include "window/scrollbars.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace vendral {
+namespace {
+
+const QColor kPale(246, 246, 246);
+const QColor kBlue(0, 0, 255);
+const QColor kWhite(255, 255, 255);
+const QColor kReadout(255, 255, 128);
+
+QFont designFont(double points, bool bold)
+{
+    QFont font;
+    // Where the classic font is missing, a metric-compatible sans serif.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setColours(QWidget *widget, QPalette::ColorRole back, const QColor &backColour, QPalette::ColorRole text,
+                const QColor &textColour)
+{
+    QPalette palette = widget->palette();
+    if (backColour.isValid())
+        palette.setColor(back, backColour);
+    if (textColour.isValid())
+        palette.setColor(text, textColour);
+    widget->setPalette(palette);
+}
+
+struct EditStyle
+{
+    QColor back;
+    QColor text;
+    double points = 0; // 0: the window's font
+    bool bold = false;
+    bool centred = true;
+    bool readOnly = false;
+};
+
+QLineEdit *makeEdit(QWidget *parent, const char *name, const QRect &rect, const EditStyle &style,
+                    const QString &text = QString())
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(rect);
+    edit->setAlignment(style.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    edit->setReadOnly(style.readOnly);
+    edit->setTextMargins(0, 0, 0, 0);
+    setColours(edit, QPalette::Base, style.back, QPalette::Text, style.text);
+    if (style.points > 0)
+        edit->setFont(designFont(style.points, style.bold));
+    return edit;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect, bool centred,
+                  const QColor &back = QColor(), const QColor &fore = QColor())
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    if (back.isValid()) {
+        label->setAutoFillBackground(true);
+        setColours(label, QPalette::Window, back, QPalette::WindowText, fore);
+    }
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
+                        const QColor &colour = QColor(), const QString &tip = QString())
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::TabFocus);
+    if (colour.isValid())
+        setColours(button, QPalette::Button, colour, QPalette::ButtonText, QColor());
+    return button;
+}
+
+QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &caption, const QRect &rect, bool ticked,
+                     const QString &tip = QString())
+{
+    auto *check = new QCheckBox(caption, parent);
+    check->setObjectName(QLatin1String(name));
+    check->setGeometry(rect);
+    check->setChecked(ticked);
+    check->setToolTip(tip);
+    return check;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, Qt::Orientation orientation, const QRect &rect,
+                          int first, int last, int value)
+{
+    auto *bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(rect);
+    setupScrollBar(bar, first, last, value);
+    return bar;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(rect);
+    return frame;
+}
+
+PictureBox *makeDial(QWidget *parent, const char *name, const QRect &rect, const QColor &back, const QString &tip)
+{
+    auto *dial = new PictureBox(parent);
+    dial->setObjectName(QLatin1String(name));
+    dial->setGeometry(rect);
+    dial->setBorder(true);
+    dial->setBackColor(back);
+    dial->setSmooth(true);
+    dial->setToolTip(tip);
+    return dial;
+}
+
+// The compass letters N, W, O, S inside a dial, in the dial's colours.
+void addCompassLetters(PictureBox *dial, int firstIndex, bool descending, const QColor &back, const QColor &fore)
+{
+    struct Letter
+    {
+        const char *text;
+        int left, top, height;
+    };
+    const Letter letters[4] = {{"N", 1575, 0, 240}, {"W", 0, 1575, 240}, {"O", 3150, 1575, 240}, {"S", 1575, 3150, 315}};
+    for (int k = 0; k < 4; ++k) {
+        const int index = descending ? firstIndex - k : firstIndex + k;
+        const QRect rect = twips(letters[k].left, letters[k].top, 240, letters[k].height);
+        QLabel *label = makeLabel(dial, QStringLiteral("Label4_%1").arg(index), QLatin1String(letters[k].text),
+                                  QRect(QPoint(), rect.size()), true, back, fore);
+        dial->placePixels(label, rect.left(), rect.top());
+    }
+}
+
+void createControlStand(Form &f, QWidget *client)
+{
+    f.Frame3 = makeFrame(client, "Frame3", QStringLiteral("Steuerstand"), twips(225, 300, 4890, 5790));
+    f.Frame3->setToolTip(QStringLiteral("Kommandobrücke"));
+    QWidget *p = f.Frame3;
+
+    f.chkPeil = makeCheck(p, "chkPeil", QString(), twips(2325, 5400, 240, 315), false);
+    f.txtInselx = makeEdit(p, "txtInselx", twips(3675, 5025, 1065, 315), {{}, {}, 10.8, true, true, true});
+    f.txtInsely = makeEdit(p, "txtInsely", twips(3675, 5400, 1065, 315), {{}, {}, 10.8, true, true, true});
+    f.txtSchiffy = makeEdit(p, "txtSchiffy", twips(825, 5400, 1065, 315), {{}, {}, 10.8, true, true, true});
+    f.txtSchiffx = makeEdit(p, "txtSchiffx", twips(825, 5025, 1065, 315), {{}, {}, 10.8, true, true, true});
+    f.cmdFahrt = makeButton(p, "cmdFahrt", QStringLiteral("Fahrt"), twips(225, 4575, 990, 315), QColor(255, 255, 192),
+                            QStringLiteral("Schiff in Fahrt setzen"));
+    f.cmdStop = makeButton(p, "cmdStop", QStringLiteral("Stop"), twips(2400, 4575, 990, 315), QColor(255, 0, 0),
+                           QStringLiteral("Schiff stoppen"));
+    f.Command1 = makeButton(p, "Command1", QStringLiteral("Schritt dt"), twips(1275, 4575, 990, 315),
+                            QColor(192, 192, 255), QStringLiteral("Schiff in Fahrt Einzelschritt"));
+    f.chkAuto = makeCheck(p, "chkAuto", QStringLiteral("Autopilot"), twips(3675, 4575, 1140, 315), true,
+                          QStringLiteral("Automatik, Kurs auf Insel"));
+    f.chkAuto->setFont(designFont(9.6, false));
+    f.txtFahrty = makeEdit(p, "txtFahrty", twips(1275, 450, 840, 360), {kPale, {}, 9.6, true});
+    f.txtFahrtx = makeEdit(p, "txtFahrtx", twips(225, 450, 840, 360), {kPale, {}, 9.6, true});
+    f.picFahrt = makeDial(p, "picFahrt", twips(225, 1050, 3465, 3465), kPale,
+                          QStringLiteral("Zeiger greifen, Kurs einstellen"));
+    addCompassLetters(f.picFahrt, 0, false, kPale, QColor());
+    f.txtWinkel = makeEdit(p, "txtWinkel", twips(2400, 450, 1290, 390), {{}, {}, 10.8, false});
+    f.txtFahrtv = makeEdit(p, "txtFahrtv", twips(3975, 450, 615, 435),
+                           {QColor(128, 128, 128), kWhite, 10.8, true, true, true}, QStringLiteral("1"));
+    f.hscfahrtv = makeScrollBar(p, "hscfahrtv", Qt::Vertical, twips(3975, 1500, 615, 2640), 10, 0, 1);
+
+    makeLabel(p, QStringLiteral("Label7_0"), QStringLiteral("xSchiff"), twips(225, 5100, 690, 315), false);
+    makeLabel(p, QStringLiteral("Label7_1"), QStringLiteral("ySchiff"), twips(225, 5475, 540, 240), false);
+    makeLabel(p, QStringLiteral("Label7_2"), QStringLiteral("xInsel"), twips(3075, 5100, 540, 240), false);
+    makeLabel(p, QStringLiteral("Label7_3"), QStringLiteral("yInsel"), twips(3075, 5475, 615, 240), false);
+    makeLabel(p, QStringLiteral("Label7_4"), QStringLiteral("Peilung"), twips(2175, 5100, 540, 240), false);
+    QLabel *full = makeLabel(p, QStringLiteral("Label5_0"), QStringLiteral("volle Kraft voraus"),
+                             twips(3825, 1050, 840, 465), true);
+    full->setWordWrap(true);
+    makeLabel(p, QStringLiteral("Label5_1"), QStringLiteral("0"), twips(3825, 4275, 840, 465), true);
+}
+
+void createCurrentPanel(Form &f, QWidget *client)
+{
+    f.Frame4 = makeFrame(client, "Frame4", QStringLiteral("Strömung"), twips(225, 6150, 4890, 4365));
+    QWidget *p = f.Frame4;
+    f.txtStromv = makeEdit(p, "txtStromv", twips(3975, 300, 615, 435), {kBlue, kWhite, 10.8, true},
+                           QStringLiteral("0"));
+    f.hscstromv = makeScrollBar(p, "hscstromv", Qt::Vertical, twips(3975, 1200, 615, 2640), 10, 0, 1);
+    f.txtStromW = makeEdit(p, "txtStromW", twips(2400, 300, 1290, 390), {kBlue, kWhite, 10.8, false});
+    f.picStrom = makeDial(p, "picStrom", twips(225, 750, 3465, 3465), kBlue,
+                          QStringLiteral("Zeiger greifen, Strömungsrichtung einstellen"));
+    addCompassLetters(f.picStrom, 7, true, kBlue, kWhite);
+    f.txtStromx = makeEdit(p, "txtStromx", twips(225, 300, 840, 390), {kBlue, kWhite, 9.6, true});
+    f.txtStromy = makeEdit(p, "txtStromy", twips(1275, 300, 840, 390), {kBlue, kWhite, 9.6, true});
+    makeLabel(p, QStringLiteral("Label5_3"), QStringLiteral("10"), twips(3975, 900, 615, 315), true);
+    makeLabel(p, QStringLiteral("Label5_2"), QStringLiteral("0"), twips(3975, 3975, 540, 315), true);
+}
+
+void createTimePanel(Form &f, QWidget *client)
+{
+    f.Frame2 = makeFrame(client, "Frame2", QString(), twips(5880, 10560, 9240, 690));
+    QWidget *p = f.Frame2;
+    const EditStyle fixedLeft{{}, {}, 9.6, true, false, true};
+    f.hscverz = makeScrollBar(p, "hscverz", Qt::Horizontal, twips(8100, 225, 765, 315), 0, 100, 0);
+    f.txtVerz = makeEdit(p, "txtVerz", twips(7275, 225, 615, 315), fixedLeft, QStringLiteral("0"));
+    f.Command2 = makeButton(p, "Command2", QStringLiteral("x"), twips(5700, 225, 390, 315));
+    f.txtReisezeitmin = makeEdit(p, "txtReisezeitmin", twips(5025, 225, 615, 315), fixedLeft, QStringLiteral("0"));
+    f.txtReisezeith = makeEdit(p, "txtReisezeith", twips(4350, 225, 615, 315), fixedLeft, QStringLiteral("0"));
+    f.txtReisezeitd = makeEdit(p, "txtReisezeitd", twips(3675, 225, 615, 315), fixedLeft, QStringLiteral("0"));
+    f.txtdt = makeEdit(p, "txtdt", twips(1200, 225, 690, 315), {{}, {}, 9.6, true, true, true}, QStringLiteral("1"));
+    f.hscdt = makeScrollBar(p, "hscdt", Qt::Horizontal, twips(1950, 225, 765, 315), 1, 60, 1);
+    makeLabel(p, QStringLiteral("Label1"), QStringLiteral("Verzögerung"), twips(6300, 300, 915, 240), false);
+    makeLabel(p, QStringLiteral("Label8_0"), QStringLiteral("dt in Minuten"), twips(225, 300, 1140, 240), false);
+    makeLabel(p, QStringLiteral("Label8_1"), QStringLiteral("Reisezeit"), twips(2925, 300, 915, 240), false);
+}
+
+QLineEdit *makeReadout(QWidget *chart, const char *name, const QRect &rect)
+{
+    QLineEdit *edit = makeEdit(chart, name, rect, {kBlue, kReadout, 10.8, true});
+    edit->setFrame(false);
+    return edit;
+}
+
+void createChart(Form &f, QWidget *client)
+{
+    f.picSee = new PictureBox(client);
+    f.picSee->setObjectName(QStringLiteral("picSee"));
+    f.picSee->setGeometry(twips(9300, 960, 9240, 9390));
+    f.picSee->setBorder(true);
+    f.picSee->setBackColor(kBlue);
+    f.picSee->setFont(designFont(9.6, false));
+    f.picSee->setToolTip(QStringLiteral("Seegebiet 100sm x 100sm"));
+
+    // Below the other controls on the chart, above the drawing.
+    f.linpeil = new BearingLine(f.picSee);
+    f.linpeil->setObjectName(QStringLiteral("linpeil"));
+
+    f.image1 = new Marker(f.picSee);
+    f.image1->setObjectName(QStringLiteral("image1"));
+    f.image1->setGeometry(twips(750, 1020, 240, 240));
+    f.image1->setBackColor(kBlue);
+    f.image1->setSmooth(true);
+
+    f.txtReiseweg = makeReadout(f.picSee, "txtReiseweg", twips(900, 0, 2340, 450));
+    f.txtFdW = makeReadout(f.picSee, "txtFdW", twips(3225, 0, 2640, 450));
+    f.txtAbstand = makeReadout(f.picSee, "txtAbstand", twips(5850, 0, 2940, 450));
+    f.Command4 = makeButton(f.picSee, "Command4", QStringLiteral("x"), twips(0, 0, 315, 390), QColor(192, 192, 255));
+    f.Command4->setFont(designFont(9.6, false));
+
+    // The island marker takes the size of its picture.
+    const QImage island = islandPicture();
+    f.image2 = new Marker(f.picSee);
+    f.image2->setObjectName(QStringLiteral("image2"));
+    f.image2->setGeometry(QRect(twips(7620, 660, 0, 0).topLeft(), island.size()));
+    f.image2->setBackColor(QPalette().color(QPalette::Base));
+    f.image2->setToolTip(QStringLiteral("Insel verschieben"));
+    f.image2->setCursor(Qt::SizeAllCursor);
+    f.image2->clear();
+    f.image2->setScale(0, 0, island.width(), island.height());
+    f.image2->setPicture(island);
+
+    f.Check1 = makeCheck(f.image2, "Check1", QStringLiteral("Check1"), twips(375, 300, 240, 240), false,
+                         QStringLiteral("automatisch anhalten ein/aus"));
+    f.Check1->setAutoFillBackground(true);
+    setColours(f.Check1, QPalette::Window, QColor(192, 192, 0), QPalette::WindowText, QColor());
+    f.Check1->setCursor(Qt::ArrowCursor);
+}
+
+void createMenu(Form &f, QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    const auto add = [bar](const char *name, const QString &caption) {
+        QAction *action = bar->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    f.cmdStart = add("cmdStart", QStringLiteral("Startzustand"));
+    f.cmdEtap = add("cmdEtap", QStringLiteral("Etappenzähler löschen"));
+    f.cmdend = add("cmdend", QStringLiteral("beenden"));
+    f.cmdc = add("cmdc", QStringLiteral("c"));
+}
+
+} // namespace
+
+QRect twips(double left, double top, double width, double height)
+{
+    const auto px = [](double t) { return static_cast<int>(std::lround(t / kTwipsPerPixel)); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void createControls(Form &form, QMainWindow *window, QWidget *client)
+{
+    client->setFont(designFont(8.25, false));
+    createCurrentPanel(form, client);
+    createControlStand(form, client);
+    createTimePanel(form, client);
+    createChart(form, client);
+    createMenu(form, window);
+}
+
+} // namespace vendral

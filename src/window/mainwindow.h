@@ -1,0 +1,56 @@
+#pragma once
+
+#include "common/form.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QMessageBox;
+
+namespace vendral {
+
+class MarkerDrag;
+
+// The window "Vendral". Constructing it performs start-up; showing it is the
+// caller's business. Its public procedures are the program's named operations,
+// for the menu, the controls and tests alike.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void timeStep();
+    void showIslandDistance();
+    void updateBearingLine();
+    void setCourse(double x, float y);
+    void setCurrent(double x, float y);
+    void drawCurrentField();
+    void resetToStart();
+    void resetTravelCounters();
+    void steerToIsland();
+
+    // Click of "Fahrt": returns when the run ends.
+    void runVoyage();
+    // Menu "c": the modal credit box.
+    void showCredits();
+
+    Form &form() { return form_; }
+    MarkerDrag *markerDrag() const { return drag_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void wireControls();
+    void wireDials();
+    void wireMenu();
+
+    Form form_;
+    MarkerDrag *drag_ = nullptr;
+    QPointer<QMessageBox> credits_;
+};
+
+} // namespace vendral

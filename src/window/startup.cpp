@@ -1,0 +1,97 @@
+#include "window/startup.h"
+
+#include "chart/currentfield.h"
+#include "chart/islanddistance.h"
+#include "chart/marker.h"
+#include "common/form.h"
+#include "common/picturebox.h"
+#include "dials/coursedial.h"
+#include "dials/currentdial.h"
+#include "window/controls.h"
+#include "window/initialstate.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+#include <cstring>
+
+namespace vendral {
+namespace {
+
+struct Fractions
+{
+    const char *name;
+    double top, left, width, height;
+};
+
+constexpr Fractions kFractions[] = {
+    {"Frame3", 0.005, 0.02, 0.32, 0.51},
+    {"Frame4", 0.52, 0.02, 0.32, 0.39},
+    {"picSee", 0.015, 0.36, 0.62, 0.84},
+    {"Frame2", 0.85, 0.36, 0.62, 0.06},
+};
+
+int toPixels(double twipsValue) { return static_cast<int>(std::lround(twipsValue / kTwipsPerPixel)); }
+
+void layOut(QWidget *container, double w, double h)
+{
+    const ContainerLayout l = layoutFor(container->objectName().toLatin1().constData(), w, h);
+    container->setGeometry(toPixels(l.left), toPixels(l.top), toPixels(l.width), toPixels(l.height));
+}
+
+// The chart's controls, in twips of the chart before its scale is set.
+void placeChartControls(Form &f)
+{
+    const double chartWidth = f.picSee->width() * kTwipsPerPixel;
+    const double buttonWidth = f.Command4->width() * kTwipsPerPixel;
+    const int border = f.picSee->drawingArea().left();
+    // 36 twips in from the chart's outer right edge.
+    f.picSee->placePixels(f.Command4, toPixels(chartWidth - buttonWidth - 36) - border, 0);
+    const int readoutWidth = toPixels(4200);
+    const int height = toPixels(450);
+    f.txtAbstand->resize(readoutWidth, height);
+    f.txtFdW->resize(readoutWidth, height);
+    f.txtReiseweg->resize(readoutWidth, height);
+    f.picSee->placePixels(f.txtAbstand, 0, 0);
+    f.picSee->placePixels(f.txtFdW, 0, f.txtFdW->height());
+    f.picSee->placePixels(f.txtReiseweg, 0, f.txtReiseweg->height() + f.txtFdW->height());
+}
+
+} // namespace
+
+ContainerLayout layoutFor(const char *container, double w, double h)
+{
+    for (const Fractions &f : kFractions)
+        if (std::strcmp(f.name, container) == 0)
+            return {static_cast<float>(h * f.top), static_cast<float>(w * f.left), static_cast<float>(w * f.width),
+                    static_cast<float>(h * f.height)};
+    return {0, 0, 0, 0};
+}
+
+void startUp(Form &form, const QSizeF &screenPixels)
+{
+    form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
+    drawCourseDial(form);
+    form.picStrom->setScale(-1.3, 1.3, 1.3, -1.3);
+    drawCurrentDial(form);
+    form.image1->setScale(-1, -1, 1, 1);
+    form.image1->setDrawWidth(1);
+
+    const double w = screenPixels.width() * kTwipsPerPixel;
+    const double h = screenPixels.height() * kTwipsPerPixel;
+    layOut(form.Frame3, w, h);
+    layOut(form.Frame4, w, h);
+    layOut(form.picSee, w, h);
+    layOut(form.Frame2, w, h);
+
+    placeChartControls(form);
+    form.picSee->setScale(0, 100, 100, 0);
+
+    resetToStart(form);
+    showIslandDistance(form);
+    currentSpeedChanged(form);
+}
+
+} // namespace vendral
