@@ -1,0 +1,71 @@
+#pragma once
+
+// Helpers shared by the window tests: finding controls by name, reading the
+// chart's pixels in chart units, and setting the parameters the way the
+// window's own scroll bars do.
+
+#include "chart/marker.h"
+#include "common/form.h"
+#include "common/picturebox.h"
+#include "window/mainwindow.h"
+#include "window/scrollbars.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace testing {
+
+template <typename T = QWidget> T *control(QObject &root, const QString &name)
+{
+    T *found = root.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+inline QString text(vendral::MainWindow &w, const char *name)
+{
+    return control<QLineEdit>(w, QLatin1String(name))->text();
+}
+
+// The colour of the retained drawing at a point in the box's user units.
+inline QColor pixelAt(const vendral::PictureBox &box, double x, double y)
+{
+    const QPointF p = (box.toPixel(x, y) - box.drawingArea().topLeft()) * box.image().devicePixelRatio();
+    return box.image().pixelColor(qBound(0, int(p.x()), box.image().width() - 1),
+                                  qBound(0, int(p.y()), box.image().height() - 1));
+}
+
+// Counts the pixels of one colour in the retained drawing.
+inline int countColour(const vendral::PictureBox &box, const QColor &colour)
+{
+    const QImage &image = box.image();
+    const QRgb wanted = colour.rgb();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            n += (line[x] | 0xFF000000u) == wanted;
+    }
+    return n;
+}
+
+// Puts the voyage into a known state for one step: autopilot off, no current,
+// the ship at (x, y) heading along (hx, hy) at `speed` knots, dt minutes.
+inline void prepare(vendral::MainWindow &w, double x, double y, double hx, double hy, int speed, int dt,
+                    int currentSpeed = 0)
+{
+    vendral::Form &f = w.form();
+    f.chkAuto->setChecked(false);
+    vendral::setScrollValue(f.hscfahrtv, speed);
+    vendral::setScrollValue(f.hscdt, dt);
+    vendral::setScrollValue(f.hscstromv, currentSpeed);
+    w.setCourse(hx, float(hy));
+    f.txtSchiffx->setText(QString::number(x, 'g', 17));
+    f.txtSchiffy->setText(QString::number(y, 'g', 17));
+}
+
+} // namespace testing

@@ -98,7 +98,7 @@ QImage iconImage(int size)
     return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QIcon windowIcon()
+QIcon programIcon()
 {
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(iconImage(32)));

@@ -12,7 +12,7 @@ QImage islandPicture();
 
 // The window icon: a dark blue arrow pointing left with a checkered white and
 // silver face, at 32 x 32 and 16 x 16 pixels in 16 colours.
-QIcon windowIcon();
+QIcon programIcon();
 QImage iconImage(int size);
 
 } // namespace vendral
