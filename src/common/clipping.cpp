@@ -4,39 +4,71 @@
 #include <cmath>
 
 namespace vendral {
+namespace {
 
+using Wide = long double;
+
+enum Outcode : int { Inside = 0, Left = 1, Right = 2, Top = 4, Bottom = 8 };
+
+int outcode(Wide x, Wide y, const QRectF &area)
+{
+    int code = Inside;
+    if (x < area.left())
+        code |= Left;
+    else if (x > area.right())
+        code |= Right;
+    if (y < area.top())
+        code |= Top;
+    else if (y > area.bottom())
+        code |= Bottom;
+    return code;
+}
+
+} // namespace
+
+// Cohen-Sutherland in extended precision: each cut puts the end point exactly
+// on the edge and moves only the other coordinate along the slope, so a line
+// between two points at 1E+300 still crosses the area where it should.
 bool clipLine(QLineF &line, const QRectF &area)
 {
     if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2())
         || !std::isfinite(line.y2()))
         return false;
-    // Extended precision: the difference of two end points near the largest
-    // double still has a finite value there.
-    using Wide = long double;
-    const Wide x0 = line.x1(), y0 = line.y1();
-    const Wide dx = line.x2() - x0, dy = line.y2() - y0;
-
-    Wide t0 = 0.0L, t1 = 1.0L;
-    // Each edge: p * t <= q keeps the point inside.
-    const Wide p[4] = {-dx, dx, -dy, dy};
-    const Wide q[4] = {x0 - area.left(), area.right() - x0, y0 - area.top(), area.bottom() - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0L) {
-            if (q[i] < 0.0L)
-                return false;
-            continue;
+    Wide x0 = line.x1(), y0 = line.y1(), x1 = line.x2(), y1 = line.y2();
+    int code0 = outcode(x0, y0, area);
+    int code1 = outcode(x1, y1, area);
+    for (int pass = 0; pass < 8; ++pass) {
+        if ((code0 | code1) == 0) {
+            line = QLineF(double(x0), double(y0), double(x1), double(y1));
+            return true;
         }
-        const Wide t = q[i] / p[i];
-        if (p[i] < 0.0L)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
+        if (code0 & code1)
             return false;
+        // Cut the outside end at an edge, measuring along the line from the
+        // other end, which is the nearer one whenever it lies inside.
+        const bool first = code0 != 0;
+        const int out = first ? code0 : code1;
+        const Wide bx = first ? x1 : x0, by = first ? y1 : y0;
+        const Wide ox = first ? x0 : x1, oy = first ? y0 : y1;
+        Wide x = 0, y = 0;
+        if (out & (Top | Bottom)) {
+            y = (out & Bottom) ? area.bottom() : area.top();
+            x = bx + (ox - bx) * ((y - by) / (oy - by));
+        } else {
+            x = (out & Right) ? area.right() : area.left();
+            y = by + (oy - by) * ((x - bx) / (ox - bx));
+        }
+        if (first) {
+            x0 = x;
+            y0 = y;
+            code0 = outcode(x0, y0, area);
+        } else {
+            x1 = x;
+            y1 = y;
+            code1 = outcode(x1, y1, area);
+        }
     }
-    line = QLineF(static_cast<double>(x0 + t0 * dx), static_cast<double>(y0 + t0 * dy),
-                  static_cast<double>(x0 + t1 * dx), static_cast<double>(y0 + t1 * dy));
-    return true;
+    return false;
 }
 
 int pixelCoordinate(double value)
