@@ -1,1 +1,218 @@
-int main(){}
+// The chart's grid, current streaks and labels, and what redraws them.
+#include "testsupport.h"
+
+#include "chart/bearingline.h"
+
+#include <QMap>
+
+using namespace vendral;
+using namespace testing;
+
+namespace {
+
+const QColor kStreak(160, 160, 255);
+const QColor kGrid(135, 135, 255);
+const QColor kYellow(240, 240, 2);
+
+// Lengths of vertical runs of streak colour, in pixels, most frequent first.
+int commonVerticalRun(const PictureBox &chart)
+{
+    const QImage &image = chart.image();
+    QMap<int, int> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y <= image.height(); ++y) {
+            const bool streak = y < image.height() && image.pixelColor(x, y) == kStreak;
+            if (streak)
+                ++run;
+            else if (run > 0) {
+                ++runs[run];
+                run = 0;
+            }
+        }
+    }
+    int best = 0, count = 0;
+    for (auto it = runs.cbegin(); it != runs.cend(); ++it)
+        if (it.value() > count) {
+            best = it.key();
+            count = it.value();
+        }
+    return best;
+}
+
+} // namespace
+
+class TestCurrentField : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void streakLengthFollowsTheSpeed_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::newRow("1 knot: 2 sm") << 1;
+        QTest::newRow("5 knots: 6 sm") << 5;
+        QTest::newRow("10 knots: 11 sm") << 10;
+    }
+
+    void streakLengthFollowsTheSpeed()
+    {
+        QFETCH(int, speed);
+        MainWindow w;
+        Form &f = w.form();
+        setScrollValue(f.hscstromv, speed);
+        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" %1").arg(speed));
+        // Current toward north: vertical streaks, speed + 1 sm long, whose
+        // last pixels lie under the white dot at the upstream end.
+        const double expected = (speed + 1) * f.picSee->drawingArea().height() / 100.0;
+        const int run = commonVerticalRun(*f.picSee);
+        QVERIFY2(qAbs(run - expected) <= 3, qPrintable(QStringLiteral("%1 vs %2").arg(run).arg(expected)));
+        QCOMPARE(f.picSee->drawWidth(), 3);
+        QCOMPARE(f.picSee->drawStyle(), PictureBox::DrawStyle::Solid);
+        QCOMPARE(f.picSee->foreColor(), QColor(255, 255, 255));
+    }
+
+    void noCurrentNoStreaks()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        setScrollValue(f.hscstromv, 0);
+        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 0"));
+        QCOMPARE(countColour(*f.picSee, kStreak), 0);
+        QVERIFY(countColour(*f.picSee, kGrid) > 1000);
+        QCOMPARE(f.picSee->drawWidth(), 1);
+        // Typed text that is not a number counts as 0 too.
+        setScrollValue(f.hscstromv, 3);
+        f.txtStromv->setText(QStringLiteral("abc"));
+        w.drawCurrentField();
+        QCOMPARE(countColour(*f.picSee, kStreak), 0);
+    }
+
+    void gridAndLabels()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        setScrollValue(f.hscstromv, 0);
+        // Dotted lines every 10 sm: along x = 50 many grid pixels, at x = 55 none.
+        const PictureBox &chart = *f.picSee;
+        int onLine = 0, between = 0;
+        for (double y = 21; y < 29; y += 0.05) {
+            onLine += pixelAt(chart, 50, y) == kGrid;
+            between += pixelAt(chart, 55, y) == kGrid;
+        }
+        QVERIFY(onLine > 20);
+        QCOMPARE(between, 0);
+        // White label text near (0, 3) and (91, 3).
+        int white = 0;
+        for (double x = 91; x < 97; x += 0.1)
+            for (double y = 1; y < 3; y += 0.1)
+                white += pixelAt(chart, x, y) == QColor(255, 255, 255);
+        QVERIFY(white > 10);
+    }
+
+    void sameActionsDrawTheSameFields()
+    {
+        MainWindow first;
+        MainWindow second;
+        QCOMPARE(first.form().picSee->image(), second.form().picSee->image());
+        first.setCurrent(1, 1);
+        second.setCurrent(1, 1);
+        QCOMPARE(first.form().picSee->image(), second.form().picSee->image());
+    }
+
+    void directionChangeRedrawsElsewhere()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        const QImage before = f.picSee->image();
+        QSignalSpy redraws(f.txtStromx, &QLineEdit::textChanged);
+        w.setCurrent(1, 0);
+        QVERIFY(f.picSee->image() != before);
+        QCOMPARE(redraws.count(), 1);
+        // Current toward east: horizontal streaks, no vertical runs.
+        QVERIFY(commonVerticalRun(*f.picSee) <= 2);
+    }
+
+    void redrawWipesTheTrack()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        prepare(w, 50, 50, 1, 0, 6, 10, 1);
+        w.timeStep();
+        QVERIFY(countColour(*f.picSee, kYellow) > 10);
+        setScrollValue(f.hscstromv, 2);
+        QCOMPARE(countColour(*f.picSee, kYellow), 0);
+    }
+
+    void chartButtonNormalisesAndWipes()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        prepare(w, 50, 50, 1, 0, 6, 10, 1);
+        f.chkPeil->setChecked(true);
+        w.timeStep();
+        const QString ship = text(w, "txtSchiffx");
+        const QString travel = text(w, "txtReisezeitmin");
+        const QString distance = text(w, "txtAbstand");
+        const float lineX1 = f.linpeil->x1();
+        f.txtStromx->setText(QStringLiteral("3"));
+        f.txtStromy->setText(QStringLiteral("4"));
+        QTest::mouseClick(f.Command4, Qt::LeftButton);
+        QCOMPARE(text(w, "txtStromx"), QStringLiteral(" .6"));
+        QCOMPARE(text(w, "txtStromy"), QStringLiteral(" .8"));
+        QCOMPARE(text(w, "txtStromW"), QStringLiteral(" 36°"));
+        QCOMPARE(countColour(*f.picSee, kYellow), 0);
+        QCOMPARE(text(w, "txtSchiffx"), ship);
+        QCOMPARE(text(w, "txtReisezeitmin"), travel);
+        QCOMPARE(text(w, "txtAbstand"), distance);
+        QVERIFY(!f.linpeil->isHidden());
+        QCOMPARE(f.linpeil->x1(), lineX1);
+        QVERIFY(f.image2->isVisible() || !w.isVisible());
+        QVERIFY(!f.image2->isHidden());
+    }
+
+    void chartButtonWithZeroVector()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        f.txtStromx->setText(QString());
+        f.txtStromy->setText(QStringLiteral("abc"));
+        QTest::mouseClick(f.Command4, Qt::LeftButton);
+        QCOMPARE(text(w, "txtStromx"), QString());
+        QCOMPARE(text(w, "txtStromy"), QStringLiteral("abc"));
+        QCOMPARE(text(w, "txtStromW"), QStringLiteral(" 0°"));
+    }
+
+    // Streak end points far off the chart are cut at its edge.
+    void hugeCurrentValues_data()
+    {
+        QTest::addColumn<QString>("east");
+        QTest::addColumn<QString>("north");
+        QTest::addColumn<QString>("speed");
+        QTest::newRow("huge speed") << " .6" << " .8" << "1e308";
+        QTest::newRow("overflowing speed") << " 1" << " 0" << "1e999";
+        QTest::newRow("huge direction") << "-1e308" << "1e308" << " 3";
+        QTest::newRow("hex direction") << "&H7FFFFFFFFFFFFFFF" << "0" << " 1";
+        QTest::newRow("letters") << "x" << "y" << "z";
+    }
+
+    void hugeCurrentValues()
+    {
+        QFETCH(QString, east);
+        QFETCH(QString, north);
+        QFETCH(QString, speed);
+        MainWindow w;
+        Form &f = w.form();
+        f.txtStromv->setText(speed);
+        f.txtStromx->setText(east);
+        f.txtStromy->setText(north);
+        w.drawCurrentField();
+        w.timeStep();
+        QTest::mouseClick(f.Command4, Qt::LeftButton);
+        w.timeStep();
+        QVERIFY(!text(w, "txtSchiffx").contains(QLatin1String("nan"), Qt::CaseInsensitive));
+    }
+};
+
+QTEST_MAIN(TestCurrentField)
+#include "tst_currentfield.moc"

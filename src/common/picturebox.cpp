@@ -215,7 +215,10 @@ void PictureBox::print(const QString &text)
         return;
     QPainter painter(&image_);
     beginDraw(painter);
-    painter.setFont(font());
+    QFont textFont = font();
+    if (!smooth_)
+        textFont.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(textFont);
     painter.setPen(foreColor_);
     const QFontMetricsF metrics(font());
     painter.drawText(QPointF(p.x(), p.y() + metrics.ascent()), text);
