@@ -1,1 +1,242 @@
-int main(){}
+// Placing ship and island by dragging their markers, the bearing line that
+// joins them, and the autopilot that steers from one to the other.
+#include "testsupport.h"
+
+#include "chart/bearingline.h"
+#include "chart/markerdrag.h"
+
+#include <QAction>
+
+using namespace vendral;
+using namespace testing;
+
+namespace {
+
+// A point of the chart in the window's coordinates, for real mouse events.
+QPoint onChart(MainWindow &w, double x, double y)
+{
+    return w.form().picSee->mapTo(&w, w.form().picSee->toPixel(x, y).toPoint());
+}
+
+QPoint centreOf(MainWindow &w, QWidget *widget) { return widget->mapTo(&w, widget->rect().center()); }
+
+// The chart's user point under a pixel, as the drag reads it.
+QPointF userAt(MainWindow &w, const QPoint &inWindow)
+{
+    const QPointF p = w.form().picSee->toUser(w.form().picSee->mapFrom(&w, QPointF(inWindow)));
+    return QPointF(float(p.x()), float(p.y()));
+}
+
+QString whole(double v) { return QString::number(std::floor(v)); }
+
+} // namespace
+
+class TestPlacement : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> shown()
+    {
+        auto w = std::make_unique<MainWindow>();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qFatal("window not exposed");
+        return w;
+    }
+
+private slots:
+    void dropAt42_9And17_2()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        w.markerDrag()->dragDrop(f.image1, 42.9, 17.2);
+        QCOMPARE(f.image1->left(), 42.9f);
+        QCOMPARE(f.image1->top(), 17.2f);
+        QCOMPARE(text(w, "txtSchiffx"), QStringLiteral("42"));
+        QCOMPARE(text(w, "txtSchiffy"), QStringLiteral("17"));
+        // The drop itself leaves the distance as the last drag-over wrote it.
+        QCOMPARE(text(w, "txtAbstand"), QStringLiteral("Entfernung zur Insel 98 sm"));
+    }
+
+    void draggingTheShipWithTheMouse()
+    {
+        auto w = shown();
+        Form &f = w->form();
+        QWindow *window = w->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
+        QVERIFY(w->markerDrag()->dragging());
+        const QPoint over = onChart(*w, 30.5, 60.5);
+        QTest::mouseMove(window, over);
+        const QPointF p = userAt(*w, over);
+        QCOMPARE(text(*w, "txtSchiffx"), whole(p.x()));
+        QCOMPARE(text(*w, "txtSchiffy"), whole(p.y()));
+        QCOMPARE(text(*w, "txtInselx"), QStringLiteral("80"));
+        // Until the drop the marker stays where it was.
+        QCOMPARE(f.image1->left(), 10.0f);
+        const QPoint drop = onChart(*w, 42.9, 17.2);
+        QTest::mouseMove(window, drop);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, drop);
+        const QPointF d = userAt(*w, drop);
+        QCOMPARE(f.image1->left(), float(d.x()));
+        QCOMPARE(f.image1->top(), float(d.y()));
+        QCOMPARE(text(*w, "txtSchiffx"), whole(d.x()));
+        QCOMPARE(text(*w, "txtSchiffy"), whole(d.y()));
+        QVERIFY(!w->markerDrag()->dragging());
+    }
+
+    void draggingTheIslandUpdatesTheDistance()
+    {
+        auto w = shown();
+        Form &f = w->form();
+        QWindow *window = w->windowHandle();
+        QTest::mousePress(window, Qt::RightButton, {}, onChart(*w, 81, 79));
+        QVERIFY(w->markerDrag()->dragging());
+        QStringList distances;
+        for (const double x : {60.0, 40.0, 20.0}) {
+            QTest::mouseMove(window, onChart(*w, x, 50.3));
+            distances << text(*w, "txtAbstand");
+            QCOMPARE(text(*w, "txtInselx"), whole(userAt(*w, onChart(*w, x, 50.3)).x()));
+        }
+        QCOMPARE(distances.removeDuplicates(), 0);
+        QCOMPARE(text(*w, "txtSchiffx"), QStringLiteral("10"));
+        QTest::mouseRelease(window, Qt::RightButton, {}, onChart(*w, 20, 50.3));
+        QVERIFY(qAbs(f.image2->left() - 20) < 0.2);
+    }
+
+    // A release over a control on the chart, or off the chart, is no drop.
+    void releaseElsewhereIsNoDrop_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("distance read-out") << "txtAbstand";
+        QTest::newRow("chart button") << "Command4";
+        QTest::newRow("other marker") << "image2";
+        QTest::newRow("marker itself") << "image1";
+        QTest::newRow("control stand") << "Frame3";
+    }
+
+    void releaseElsewhereIsNoDrop()
+    {
+        QFETCH(QString, target);
+        auto w = shown();
+        Form &f = w->form();
+        QWindow *window = w->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
+        const QPoint open = onChart(*w, 50.5, 50.5);
+        QTest::mouseMove(window, open);
+        const QString x = text(*w, "txtSchiffx");
+        const QPoint elsewhere = centreOf(*w, control(*w, target));
+        QTest::mouseMove(window, elsewhere);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, elsewhere);
+        QCOMPARE(f.image1->left(), 10.0f);
+        QCOMPARE(f.image1->top(), 10.0f);
+        // The fields keep what the last move over the open chart wrote.
+        QCOMPARE(text(*w, "txtSchiffx"), x);
+        QVERIFY(!w->markerDrag()->dragging());
+    }
+
+    // Events sent straight to widgets (no mouse grab) drive the drag as well.
+    void eventsSentToTheChartDirectly()
+    {
+        auto shownWindow = shown();
+        MainWindow &w = *shownWindow;
+        Form &f = w.form();
+        QTest::mousePress(f.image2, Qt::LeftButton, {}, QPoint(5, 5));
+        const QPoint p = f.picSee->toPixel(30.5, 40.5).toPoint();
+        QTest::mouseMove(f.picSee, p);
+        QTest::mouseRelease(f.picSee, Qt::LeftButton, {}, p);
+        QCOMPARE(text(w, "txtInselx"), QStringLiteral("30"));
+        QCOMPARE(text(w, "txtInsely"), QStringLiteral("40"));
+        QVERIFY(qAbs(f.image2->left() - 30.5) < 0.2);
+    }
+
+    void pressOnTheIslandsBoxIsNoDrag()
+    {
+        auto w = shown();
+        Form &f = w->form();
+        QWindow *window = w->windowHandle();
+        const QPoint box = centreOf(*w, f.Check1);
+        QTest::mouseClick(window, Qt::LeftButton, {}, box);
+        QVERIFY(f.Check1->isChecked());
+        QTest::mousePress(window, Qt::LeftButton, {}, box);
+        QVERIFY(!w->markerDrag()->dragging());
+        QTest::mouseMove(window, onChart(*w, 30, 30));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, onChart(*w, 30, 30));
+        QCOMPARE(f.image2->left(), 80.0f);
+        QCOMPARE(text(*w, "txtInselx"), QStringLiteral("80"));
+    }
+
+    void bearingLineShowsAndHides()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        QTest::mouseClick(f.chkPeil, Qt::LeftButton);
+        QVERIFY(!f.linpeil->isHidden());
+        QCOMPARE(f.linpeil->x1(), 11.0f);
+        QCOMPARE(f.linpeil->y1(), 9.0f);
+        QCOMPARE(f.linpeil->x2(), 85.0f);
+        QCOMPARE(f.linpeil->y2(), 75.0f);
+        // A drop does not move it; the next click of the box does.
+        w.markerDrag()->dragDrop(f.image2, 40, 60);
+        QCOMPARE(f.linpeil->x2(), 85.0f);
+        QTest::mouseClick(f.chkPeil, Qt::LeftButton);
+        QVERIFY(f.linpeil->isHidden());
+        QTest::mouseClick(f.chkPeil, Qt::LeftButton);
+        QCOMPARE(f.linpeil->x2(), 45.0f);
+        QCOMPARE(f.linpeil->y2(), 55.0f);
+        // After "Startzustand" it stays hidden until the box is clicked twice.
+        f.cmdStart->trigger();
+        QVERIFY(f.linpeil->isHidden());
+        QVERIFY(f.chkPeil->isChecked());
+        QTest::mouseClick(f.chkPeil, Qt::LeftButton);
+        QVERIFY(f.linpeil->isHidden());
+        QTest::mouseClick(f.chkPeil, Qt::LeftButton);
+        QVERIFY(!f.linpeil->isHidden());
+        QCOMPARE(f.linpeil->x2(), 85.0f);
+    }
+
+    void autopilotExamples_data()
+    {
+        QTest::addColumn<QPointF>("ship");
+        QTest::addColumn<QPointF>("island");
+        QTest::addColumn<QString>("east");
+        QTest::addColumn<QString>("north");
+        QTest::addColumn<QString>("angle");
+        QTest::newRow("due east") << QPointF(10, 50) << QPointF(40, 54) << " 1" << " 0" << " 90°";
+        QTest::newRow("due south") << QPointF(45, 60) << QPointF(40, 34) << " 0" << "-1" << " 180°";
+        QTest::newRow("on the aim point") << QPointF(45, 76) << QPointF(40, 80) << " 1" << " 0" << " 90°";
+        QTest::newRow("far apart") << QPointF(-3e38, -3e38) << QPointF(3e38, 3e38) << " .707" << " .707"
+                                   << " 45°";
+    }
+
+    void autopilotExamples()
+    {
+        QFETCH(QPointF, ship);
+        QFETCH(QPointF, island);
+        MainWindow w;
+        Form &f = w.form();
+        f.image1->moveTo(float(ship.x()), float(ship.y()));
+        f.image2->moveTo(float(island.x()), float(island.y()));
+        w.steerToIsland();
+        QTEST(text(w, "txtFahrtx"), "east");
+        QTEST(text(w, "txtFahrty"), "north");
+        QTEST(text(w, "txtWinkel"), "angle");
+    }
+
+    void tickingTheAutopilotSteersAtOnce()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        QTest::mouseClick(f.chkAuto, Qt::LeftButton); // off: heading unchanged
+        QCOMPARE(text(w, "txtWinkel"), QStringLiteral(" 90°"));
+        QTest::mouseClick(f.chkAuto, Qt::LeftButton); // on: toward (85, 76)
+        QCOMPARE(text(w, "txtFahrtx"), QStringLiteral(" .75"));
+        QCOMPARE(text(w, "txtFahrty"), QStringLiteral(" .66"));
+        w.setCourse(-1, 0);
+        QTest::mouseClick(f.chkAuto, Qt::LeftButton);
+        QCOMPARE(text(w, "txtWinkel"), QStringLiteral(" 270°"));
+    }
+};
+
+QTEST_MAIN(TestPlacement)
+#include "tst_placement.moc"

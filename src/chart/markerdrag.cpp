@@ -83,10 +83,10 @@ bool MarkerDrag::eventFilter(QObject *watched, QEvent *event)
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return false;
-    // Events reach the filter once per widget they pass; handle each once.
-    if (event == lastEvent_ || !watched->isWidgetType())
+    // An event may pass here more than once (the marker's filter and the
+    // application's); handling it again changes nothing.
+    if (!watched->isWidgetType())
         return false;
-    lastEvent_ = event;
     auto *mouse = static_cast<QMouseEvent *>(event);
     if (type == QEvent::MouseButtonPress) {
         if (!dragging() && (watched == form_.image1 || watched == form_.image2)) {
@@ -137,7 +137,6 @@ void MarkerDrag::end()
 {
     source_.clear();
     ghost_->hide();
-    lastEvent_ = nullptr;
     qApp->removeEventFilter(this);
 }
 

@@ -47,7 +47,6 @@ private:
     Form &form_;
     QPointer<Marker> source_;
     QWidget *ghost_ = nullptr;
-    const QEvent *lastEvent_ = nullptr;
 };
 
 } // namespace vendral

@@ -1,0 +1,131 @@
+// The parameter scroll bars: direction, range, and commit-only notification.
+#include "testsupport.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+using namespace vendral;
+using namespace testing;
+
+namespace {
+
+// Clicks one part of a scroll bar (an arrow or the track) as a user would.
+void clickPart(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class TestScrollBars : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void speedBarHasItsMaximumOnTop()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        w.show();
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral("1"));
+        clickPart(f.hscfahrtv, QStyle::SC_ScrollBarSubLine); // the upper arrow
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 2"));
+        for (int i = 0; i < 12; ++i)
+            clickPart(f.hscfahrtv, QStyle::SC_ScrollBarSubLine);
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 10"));
+        clickPart(f.hscfahrtv, QStyle::SC_ScrollBarAddLine); // the lower arrow
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 9"));
+        f.hscfahrtv->setFocus();
+        QTest::keyClick(f.hscfahrtv, Qt::Key_Up);
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 10"));
+        QTest::keyClick(f.hscfahrtv, Qt::Key_End);
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 0"));
+        // The thumb sits at the top end for the largest value.
+        setScrollValue(f.hscfahrtv, 10);
+        QCOMPARE(f.hscfahrtv->value(), f.hscfahrtv->minimum());
+    }
+
+    void currentSpeedBarLikewise()
+    {
+        MainWindow w;
+        w.show();
+        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarSubLine);
+        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 2"));
+        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarAddLine);
+        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarAddLine);
+        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 0"));
+    }
+
+    void fieldsTakePlainWholeNumbers_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("speed 7") << "hscfahrtv" << "txtFahrtv" << 7 << " 7";
+        QTest::newRow("speed 0") << "hscfahrtv" << "txtFahrtv" << 0 << " 0";
+        QTest::newRow("speed above range") << "hscfahrtv" << "txtFahrtv" << 12 << " 10";
+        QTest::newRow("dt 15") << "hscdt" << "txtdt" << 15 << "15";
+        QTest::newRow("dt below 1") << "hscdt" << "txtdt" << 0 << "1";
+        QTest::newRow("dt above 60") << "hscdt" << "txtdt" << 61 << "60";
+        QTest::newRow("delay 40") << "hscverz" << "txtVerz" << 40 << "40";
+        QTest::newRow("delay above 100") << "hscverz" << "txtVerz" << 101 << "100";
+    }
+
+    void fieldsTakePlainWholeNumbers()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QString, expected);
+        MainWindow w;
+        auto *scroll = control<QScrollBar>(w, bar);
+        setScrollValue(scroll, 5); // a first change, so that every row changes
+        setScrollValue(scroll, value);
+        QCOMPARE(control<QLineEdit>(w, field)->text(), expected);
+    }
+
+    // While the thumb is dragged the field stands still; the release commits.
+    void thumbDragCommitsOnRelease()
+    {
+        MainWindow w;
+        QScrollBar *bar = w.form().hscdt;
+        QSignalSpy changes(bar, &QScrollBar::valueChanged);
+        bar->setSliderDown(true);
+        bar->setSliderPosition(30);
+        bar->setSliderPosition(45);
+        QCOMPARE(text(w, "txtdt"), QStringLiteral("1"));
+        QCOMPARE(changes.count(), 0);
+        bar->setSliderDown(false);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(text(w, "txtdt"), QStringLiteral("45"));
+    }
+
+    // The track above the thumb raises the speed, at the press.
+    void trackClickCommitsAtOnce()
+    {
+        MainWindow w;
+        w.show();
+        clickPart(w.form().hscfahrtv, QStyle::SC_ScrollBarSubPage);
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 2"));
+        clickPart(w.form().hscfahrtv, QStyle::SC_ScrollBarAddPage);
+        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 1"));
+    }
+};
+
+QTEST_MAIN(TestScrollBars)
+#include "tst_scrollbars.moc"
