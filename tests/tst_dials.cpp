@@ -210,6 +210,37 @@ private slots:
         QCOMPARE(f.dialHeld, 0);
     }
 
+    // Redrawing only what changed must give the pixels of a full redraw.
+    void quickRedrawsMatchFullDrawings_data()
+    {
+        QTest::addColumn<QList<QPointF>>("courses");
+        QTest::newRow("one turn") << QList<QPointF>{{1, 1}};
+        QTest::newRow("same twice") << QList<QPointF>{{-0.3, 0.7}, {-0.3, 0.7}};
+        QTest::newRow("many turns") << QList<QPointF>{{1, 1}, {-0.3, 0.7}, {0.2, -1}, {-1, -0.01}, {0.05, 1}};
+    }
+
+    void quickRedrawsMatchFullDrawings()
+    {
+        QFETCH(QList<QPointF>, courses);
+        MainWindow w;
+        PictureBox &dial = *w.form().picFahrt;
+        for (const QPointF &c : courses)
+            w.setCourse(c.x(), float(c.y()));
+        const QImage quick = dial.image();
+        const QImage ship = w.form().image1->image();
+        const QPointF last = courses.last();
+        const double r = std::hypot(last.x(), double(float(last.y())));
+        dial.clear();
+        drawDialFace(dial, courseDialFace());
+        dial.setDrawWidth(5);
+        dial.line(0, 0, float(1.1 * last.x() / r), float(1.1 * float(last.y()) / r), QColor(0, 0, 0));
+        QCOMPARE(quick, dial.image());
+        // A ship symbol drawn on a fresh window for the same heading.
+        MainWindow fresh;
+        fresh.setCourse(last.x(), float(last.y()));
+        QCOMPARE(ship, fresh.form().image1->image());
+    }
+
     void angleTextOnTheAxes()
     {
         QCOMPARE(angleText(0, 1), QStringLiteral(" 0°"));

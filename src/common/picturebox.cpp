@@ -8,12 +8,19 @@
 #include <QPen>
 
 #include <cmath>
+#include <cstring>
 
 namespace vendral {
 namespace {
 
 // Drawings whose extent in pixels exceeds this are not on any screen.
 constexpr double kFarAway = 1.0e6;
+
+quint64 nextRevision()
+{
+    static quint64 counter = 0;
+    return ++counter;
+}
 
 bool finitePoint(const QPointF &p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
@@ -101,7 +108,43 @@ void PictureBox::ensureImage()
     }
     fresh.setDevicePixelRatio(dpr);
     image_ = fresh;
+    changed();
     update();
+}
+
+void PictureBox::keepSnapshot(quintptr key)
+{
+    ensureImage();
+    snapshot_ = image_;
+    snapshotKey_ = key;
+}
+
+bool PictureBox::restoreSnapshot(quintptr key)
+{
+    ensureImage();
+    if (snapshotKey_ != key || snapshot_.size() != image_.size()
+        || snapshot_.devicePixelRatio() != image_.devicePixelRatio())
+        return false;
+    image_ = snapshot_;
+    markDirty(QRectF(QPointF(), drawingArea().size()));
+    return true;
+}
+
+bool PictureBox::restoreSnapshot(quintptr key, const QRectF &area)
+{
+    ensureImage();
+    if (snapshotKey_ != key || snapshot_.size() != image_.size()
+        || snapshot_.devicePixelRatio() != image_.devicePixelRatio())
+        return false;
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect pixels = QRectF(area.topLeft() * dpr, area.size() * dpr).toAlignedRect().intersected(image_.rect());
+    if (pixels.isEmpty())
+        return true;
+    const int bytes = pixels.width() * 4;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::memcpy(image_.scanLine(y) + pixels.left() * 4, snapshot_.constScanLine(y) + pixels.left() * 4, bytes);
+    markDirty(QRectF(pixels.topLeft() / dpr, pixels.size() / dpr));
+    return true;
 }
 
 void PictureBox::setPicture(const QImage &picture)
@@ -138,8 +181,11 @@ void PictureBox::beginDraw(QPainter &painter)
     painter.setRenderHint(QPainter::Antialiasing, smooth_);
 }
 
+void PictureBox::changed() { revision_ = nextRevision(); }
+
 void PictureBox::markDirty(const QRectF &pixels)
 {
+    changed();
     const int margin = drawWidth_ + 2;
     const QRect widgetRect = pixels.translated(drawingArea().topLeft())
                                  .toAlignedRect()

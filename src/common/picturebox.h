@@ -66,6 +66,20 @@ public:
     // The retained drawing, at the device pixel ratio.
     const QImage &image() const { return image_; }
 
+    // Names the drawing as it stands: every clear and every drawing gives it a
+    // new number, never used by any surface before.
+    quint64 revision() const { return revision_; }
+
+    // Keeps a copy of the drawing under `key`, to put it back later instead of
+    // drawing the same picture again (a dial face, say). A resize or another
+    // pixel ratio forgets it.
+    void keepSnapshot(quintptr key);
+    // Puts the kept drawing back; false when there is none for `key`. With an
+    // area (in pixels of the drawing area) only that part is put back, for a
+    // caller who knows that nothing outside it differs from the snapshot.
+    bool restoreSnapshot(quintptr key);
+    bool restoreSnapshot(quintptr key, const QRectF &area);
+
 signals:
     void mousePressed(QPointF user, Qt::MouseButton button);
     void mouseMoved(QPointF user, Qt::MouseButtons buttons);
@@ -80,6 +94,7 @@ protected:
 
 private:
     void ensureImage();
+    void changed();
     QPen pen(const QColor &color) const;
     void beginDraw(class QPainter &painter);
     void markDirty(const QRectF &pixels);
@@ -96,6 +111,9 @@ private:
     QPointF current_;
     QImage image_;
     QImage picture_;
+    QImage snapshot_;
+    quint64 revision_ = 0;
+    quintptr snapshotKey_ = 0;
     QRect requested_; // area already handed to update() since the last paint
     struct Placement
     {

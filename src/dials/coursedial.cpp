@@ -1,6 +1,7 @@
 #include "dials/coursedial.h"
 
 #include "chart/marker.h"
+#include "common/fields.h"
 #include "common/form.h"
 #include "dials/dial.h"
 
@@ -13,6 +14,11 @@ namespace {
 // the heading across the whole marker and a small ring toward the stern.
 void drawShipSymbol(PictureBox &marker, const DialDirection &d)
 {
+    static const char symbol = 0;
+    if (SameDrawing::shows(marker, &symbol, d.hx, d.hy)) {
+        marker.setDrawWidth(2);
+        return;
+    }
     const QColor white(255, 255, 255);
     marker.clear();
     marker.setDrawWidth(3);
@@ -20,6 +26,7 @@ void drawShipSymbol(PictureBox &marker, const DialDirection &d)
     marker.line(0, 0, static_cast<float>(-d.hx / 1000), static_cast<float>(d.hy / 1000), white);
     marker.setDrawWidth(2);
     marker.circle(static_cast<float>(-d.hx / 3000), static_cast<float>(d.hy / 3000), 0.3, white);
+    SameDrawing::record(marker, &symbol, d.hx, d.hy);
 }
 
 } // namespace
@@ -34,7 +41,7 @@ void setCourse(Form &form, double x, float y)
     drawDialWithPointer(*form.picFahrt, courseDialFace(), direction);
     writeComponents(form.txtFahrtx, form.txtFahrty, direction);
     drawShipSymbol(*form.image1, direction);
-    form.txtWinkel->setText(angleText(x, y));
+    write(form.txtWinkel, angleText(x, y));
 }
 
 } // namespace vendral

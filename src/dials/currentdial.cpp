@@ -1,5 +1,6 @@
 #include "dials/currentdial.h"
 
+#include "common/fields.h"
 #include "common/form.h"
 #include "dials/dial.h"
 
@@ -16,7 +17,7 @@ void setCurrent(Form &form, double x, float y)
         return;
     drawDialWithPointer(*form.picStrom, currentDialFace(), direction);
     writeComponents(form.txtStromx, form.txtStromy, direction);
-    form.txtStromW->setText(angleText(x, y));
+    write(form.txtStromW, angleText(x, y));
 }
 
 } // namespace vendral

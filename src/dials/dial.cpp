@@ -5,6 +5,8 @@
 #include "common/numbers.h"
 #include "common/picturebox.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace vendral {
@@ -14,6 +16,7 @@ namespace {
 constexpr double kFullTurn = 6.2828;
 // The angle read-out converts radians with this constant.
 constexpr double kAngleTurn = 6.283;
+constexpr int kPointerWidth = 5;
 
 // Spokes from the centre for i = 0 .. last, a `divisions`-th of the turn apart.
 void drawSpokes(PictureBox &dial, int divisions, int last, double radius, const QColor &colour)
@@ -24,7 +27,44 @@ void drawSpokes(PictureBox &dial, int divisions, int last, double radius, const 
                   static_cast<float>(radius * std::cos(i * step)), colour);
 }
 
+struct Recorded
+{
+    quint64 revision = 0;
+    const void *what = nullptr;
+    double a = 0;
+    double b = 0;
+};
+
+// Revisions are unique over all surfaces, so an entry left by a surface that
+// is gone can never match a new one at the same address.
+QHash<const PictureBox *, Recorded> &recorded()
+{
+    static QHash<const PictureBox *, Recorded> table;
+    return table;
+}
+
 } // namespace
+
+bool SameDrawing::shows(const PictureBox &box, const void *what, double a, double b)
+{
+    const auto it = recorded().constFind(&box);
+    return it != recorded().cend() && it->revision == box.revision() && it->what == what && it->a == a && it->b == b;
+}
+
+bool SameDrawing::showsAny(const PictureBox &box, const void *what, double &a, double &b)
+{
+    const auto it = recorded().constFind(&box);
+    if (it == recorded().cend() || it->revision != box.revision() || it->what != what)
+        return false;
+    a = it->a;
+    b = it->b;
+    return true;
+}
+
+void SameDrawing::record(const PictureBox &box, const void *what, double a, double b)
+{
+    recorded().insert(&box, Recorded{box.revision(), what, a, b});
+}
 
 const DialFace &courseDialFace()
 {
@@ -65,12 +105,46 @@ bool dialDirection(double x, float y, DialDirection &direction)
     return true;
 }
 
+namespace {
+
+// The pixels a pointer from the centre to (x, y) can touch, in the dial's
+// drawing area.
+QRectF pointerArea(const PictureBox &dial, double x, double y)
+{
+    const QPointF origin = dial.drawingArea().topLeft();
+    const QRectF line = QRectF(dial.toPixel(0, 0) - origin, dial.toPixel(x, y) - origin).normalized();
+    return line.adjusted(-kPointerWidth, -kPointerWidth, kPointerWidth, kPointerWidth);
+}
+
+} // namespace
+
 void drawDialWithPointer(PictureBox &dial, const DialFace &face, const DialDirection &direction)
 {
-    dial.clear();
-    drawDialFace(dial, face);
-    dial.setDrawWidth(5);
+    if (SameDrawing::shows(dial, &face, direction.ux, direction.uy)) {
+        dial.setDrawStyle(PictureBox::DrawStyle::Solid);
+        dial.setDrawWidth(kPointerWidth);
+        return;
+    }
+    // A cleared dial with its face is the same picture every time: it is
+    // drawn once and then put back, with the pen left as the face leaves it.
+    // When the dial shows nothing but the face and an earlier pointer, only
+    // the earlier pointer's pixels need to be put back.
+    const auto key = reinterpret_cast<quintptr>(&face);
+    double oldX = 0, oldY = 0;
+    const bool onlyPointer = SameDrawing::showsAny(dial, &face, oldX, oldY);
+    const bool restored = onlyPointer ? dial.restoreSnapshot(key, pointerArea(dial, 1.1 * oldX, 1.1 * oldY))
+                                      : dial.restoreSnapshot(key);
+    if (restored) {
+        dial.setDrawStyle(PictureBox::DrawStyle::Solid);
+        dial.setDrawWidth(face.hubWidth);
+    } else {
+        dial.clear();
+        drawDialFace(dial, face);
+        dial.keepSnapshot(key);
+    }
+    dial.setDrawWidth(kPointerWidth);
     dial.line(0, 0, static_cast<float>(1.1 * direction.ux), static_cast<float>(1.1 * direction.uy), face.pointer);
+    SameDrawing::record(dial, &face, direction.ux, direction.uy);
 }
 
 void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &direction)

@@ -47,6 +47,19 @@ struct DialDirection
 // direction and give false.
 bool dialDirection(double x, float y, DialDirection &direction);
 
+// Remembers what was last drawn on a surface, so that drawing the very same
+// picture over it again can be left out: the pixels would not change.
+class SameDrawing
+{
+public:
+    // True when `box` still shows what was recorded for (what, a, b).
+    static bool shows(const PictureBox &box, const void *what, double a, double b);
+    // True when `box` still shows what was recorded for `what`, with any
+    // values; they are handed back.
+    static bool showsAny(const PictureBox &box, const void *what, double &a, double &b);
+    static void record(const PictureBox &box, const void *what, double a, double b);
+};
+
 // Clears the dial, draws the face and the pointer to radius 1.1.
 void drawDialWithPointer(PictureBox &dial, const DialFace &face, const DialDirection &direction);
 
