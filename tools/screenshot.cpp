@@ -1,8 +1,12 @@
-// Starts the program, optionally performs a few actions, and saves a picture
-// of the whole screen: vendral_screenshot OUT.png [steps]
+// Starts the program, optionally sails a number of steps of dt minutes with
+// the bearing line shown, and saves a picture of the whole screen:
+//   vendral_screenshot OUT.png [steps] [dt]
+#include "common/form.h"
 #include "window/mainwindow.h"
+#include "window/scrollbars.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -12,9 +16,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
     const int steps = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+    const int dt = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
     vendral::MainWindow window;
     window.showMaximized();
     QTimer::singleShot(1500, &window, [&] {
+        if (steps > 0) {
+            vendral::setScrollValue(window.form().hscdt, dt);
+            window.form().chkPeil->setChecked(true);
+        }
         for (int i = 0; i < steps; ++i)
             window.timeStep();
         QTimer::singleShot(500, &window, [&] {
