@@ -110,6 +110,21 @@ private slots:
         QVERIFY(white > 10);
     }
 
+    // The grid put back from its snapshot gives the pixels of a new drawing.
+    void gridFromSnapshotMatchesANewDrawing()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        setScrollValue(f.hscstromv, 0); // grid and labels only
+        w.drawCurrentField();
+        const QImage quick = f.picSee->image();
+        f.picSee->keepSnapshot(0); // forget the grid
+        w.drawCurrentField();
+        QCOMPARE(f.picSee->image(), quick);
+        QCOMPARE(f.picSee->drawWidth(), 1);
+        QCOMPARE(f.picSee->drawStyle(), PictureBox::DrawStyle::Solid);
+    }
+
     void sameActionsDrawTheSameFields()
     {
         MainWindow first;

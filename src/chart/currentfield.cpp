@@ -41,8 +41,18 @@ void drawChartGrid(Form &form)
 void drawCurrentField(Form &form)
 {
     PictureBox &chart = *form.picSee;
-    chart.clear();
-    drawChartGrid(form);
+    // A cleared chart with its grid is the same picture every time: drawn
+    // once, then put back, with the pen as the grid leaves it.
+    static const char clearedGrid = 0;
+    const auto key = reinterpret_cast<quintptr>(&clearedGrid);
+    if (chart.restoreSnapshot(key)) {
+        chart.setDrawWidth(1);
+        chart.setDrawStyle(PictureBox::DrawStyle::Dot);
+    } else {
+        chart.clear();
+        drawChartGrid(form);
+        chart.keepSnapshot(key);
+    }
     for (int a = 0; a <= 12; ++a)
         for (int b = 0; b <= 12; ++b) {
             const float x = static_cast<float>(form.rnd.next() * 100);

@@ -32,6 +32,15 @@ PictureBox::PictureBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+PictureBox::~PictureBox() = default;
+
+const QImage &PictureBox::image() const
+{
+    // Whoever takes a copy must not see later drawings in it.
+    finishPainting();
+    return image_;
+}
+
 void PictureBox::setBackColor(const QColor &color)
 {
     backColor_ = color;
@@ -97,6 +106,7 @@ void PictureBox::ensureImage()
     const QSize size = drawingArea().size().expandedTo(QSize(1, 1)) * dpr;
     if (image_.size() == size && image_.devicePixelRatio() == dpr)
         return;
+    finishPainting();
     QImage fresh(size, QImage::Format_RGB32);
     if (image_.isNull()) {
         fresh.fill(backColor_);
@@ -115,16 +125,23 @@ void PictureBox::ensureImage()
 void PictureBox::keepSnapshot(quintptr key)
 {
     ensureImage();
+    finishPainting(); // the next drawing must not write into the snapshot
     snapshot_ = image_;
     snapshotKey_ = key;
+}
+
+bool PictureBox::snapshotFits(quintptr key) const
+{
+    return snapshotKey_ == key && snapshot_.size() == image_.size()
+           && snapshot_.devicePixelRatio() == image_.devicePixelRatio();
 }
 
 bool PictureBox::restoreSnapshot(quintptr key)
 {
     ensureImage();
-    if (snapshotKey_ != key || snapshot_.size() != image_.size()
-        || snapshot_.devicePixelRatio() != image_.devicePixelRatio())
+    if (!snapshotFits(key))
         return false;
+    finishPainting();
     image_ = snapshot_;
     markDirty(QRectF(QPointF(), drawingArea().size()));
     return true;
@@ -133,13 +150,13 @@ bool PictureBox::restoreSnapshot(quintptr key)
 bool PictureBox::restoreSnapshot(quintptr key, const QRectF &area)
 {
     ensureImage();
-    if (snapshotKey_ != key || snapshot_.size() != image_.size()
-        || snapshot_.devicePixelRatio() != image_.devicePixelRatio())
+    if (!snapshotFits(key))
         return false;
     const qreal dpr = image_.devicePixelRatio();
     const QRect pixels = QRectF(area.topLeft() * dpr, area.size() * dpr).toAlignedRect().intersected(image_.rect());
     if (pixels.isEmpty())
         return true;
+    finishPainting();
     const int bytes = pixels.width() * 4;
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         std::memcpy(image_.scanLine(y) + pixels.left() * 4, snapshot_.constScanLine(y) + pixels.left() * 4, bytes);
@@ -156,6 +173,7 @@ void PictureBox::setPicture(const QImage &picture)
 void PictureBox::clear()
 {
     ensureImage();
+    finishPainting();
     image_.fill(backColor_);
     if (!picture_.isNull()) {
         QPainter painter(&image_);
@@ -176,10 +194,17 @@ QPen PictureBox::pen(const QColor &color) const
     return p;
 }
 
-void PictureBox::beginDraw(QPainter &painter)
+QPainter &PictureBox::painter()
 {
-    painter.setRenderHint(QPainter::Antialiasing, smooth_);
+    ensureImage();
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, smooth_);
+    }
+    return *painter_;
 }
+
+void PictureBox::finishPainting() const { painter_.reset(); }
 
 void PictureBox::changed() { revision_ = nextRevision(); }
 
@@ -206,8 +231,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor &
     const QRectF area = QRectF(QPointF(), drawingArea().size()).adjusted(-margin, -margin, margin, margin);
     if (!clipLine(l, area))
         return;
-    QPainter painter(&image_);
-    beginDraw(painter);
+    QPainter &painter = this->painter();
     painter.setPen(pen(color));
     painter.drawLine(l);
     markDirty(QRectF(l.p1(), l.p2()).normalized());
@@ -232,8 +256,7 @@ void PictureBox::circle(double cx, double cy, double radius, const QColor &color
     if (!bounds.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_)
              .intersects(QRectF(QPointF(), drawingArea().size())))
         return;
-    QPainter painter(&image_);
-    beginDraw(painter);
+    QPainter &painter = this->painter();
     painter.setPen(pen(color));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
@@ -247,7 +270,7 @@ void PictureBox::point(double x, double y, const QColor &color)
     const QRectF area(QPointF(), drawingArea().size());
     if (!finitePoint(p) || !area.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_).contains(p))
         return;
-    QPainter painter(&image_);
+    QPainter &painter = this->painter();
     const double half = drawWidth_ / 2.0;
     painter.fillRect(QRectF(p.x() - half, p.y() - half, drawWidth_, drawWidth_), color);
     markDirty(QRectF(p, p));
@@ -259,8 +282,7 @@ void PictureBox::print(const QString &text)
     const QPointF p = toPixel(current_.x(), current_.y()) - drawingArea().topLeft();
     if (!finitePoint(p) || std::fabs(p.x()) > kFarAway || std::fabs(p.y()) > kFarAway)
         return;
-    QPainter painter(&image_);
-    beginDraw(painter);
+    QPainter &painter = this->painter();
     QFont textFont = font();
     if (!smooth_)
         textFont.setStyleStrategy(QFont::NoAntialias);
@@ -312,6 +334,7 @@ void PictureBox::replaceChildren()
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     ensureImage();
+    finishPainting();
     requested_ = QRect();
     QPainter painter(this);
     painter.setClipRegion(event->region());

@@ -8,6 +8,10 @@
 #include <QRect>
 #include <QWidget>
 
+#include <memory>
+
+class QPainter;
+
 namespace vendral {
 
 // A drawing surface with a user coordinate scale and a retained image: what is
@@ -23,6 +27,7 @@ public:
     enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
 
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     void setBackColor(const QColor &color);
     QColor backColor() const { return backColor_; }
@@ -64,7 +69,7 @@ public:
     float childTop(const QWidget *child) const;
 
     // The retained drawing, at the device pixel ratio.
-    const QImage &image() const { return image_; }
+    const QImage &image() const;
 
     // Names the drawing as it stands: every clear and every drawing gives it a
     // new number, never used by any surface before.
@@ -96,7 +101,12 @@ private:
     void ensureImage();
     void changed();
     QPen pen(const QColor &color) const;
-    void beginDraw(class QPainter &painter);
+    // One painter stays open on the image across consecutive drawings (a
+    // current field is some 700 of them); anything that reads, copies or
+    // replaces the image ends it first.
+    QPainter &painter();
+    void finishPainting() const;
+    bool snapshotFits(quintptr key) const;
     void markDirty(const QRectF &pixels);
     void replaceChildren();
 
@@ -110,6 +120,7 @@ private:
     DrawStyle drawStyle_ = DrawStyle::Solid;
     QPointF current_;
     QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
     QImage picture_;
     QImage snapshot_;
     quint64 revision_ = 0;
