@@ -64,9 +64,10 @@ private slots:
         QCOMPARE(text(w, "txtStromv"), QStringLiteral(" %1").arg(speed));
         // Current toward north: vertical streaks, speed + 1 sm long, whose
         // last pixels lie under the white dot at the upstream end.
-        const double expected = (speed + 1) * f.picSee->drawingArea().height() / 100.0;
+        const double expected =
+            (speed + 1) * f.picSee->drawingArea().height() / 100.0 * f.picSee->image().devicePixelRatio();
         const int run = commonVerticalRun(*f.picSee);
-        QVERIFY2(qAbs(run - expected) <= 3, qPrintable(QStringLiteral("%1 vs %2").arg(run).arg(expected)));
+        QVERIFY2(qAbs(run - expected) <= 3 * f.picSee->image().devicePixelRatio(), qPrintable(QStringLiteral("%1 vs %2").arg(run).arg(expected)));
         QCOMPARE(f.picSee->drawWidth(), 3);
         QCOMPARE(f.picSee->drawStyle(), PictureBox::DrawStyle::Solid);
         QCOMPARE(f.picSee->foreColor(), QColor(255, 255, 255));
