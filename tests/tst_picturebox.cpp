@@ -4,6 +4,7 @@
 #include "common/picturebox.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QtTest>
 
 #include <cfloat>
@@ -125,6 +126,50 @@ private slots:
             lit += at(box, x + 0.25, 50.25) == QColor(Qt::white);
         QCOMPARE(lit < 75, gaps);
         QVERIFY(lit > 20);
+    }
+
+    // Crisp circles drawn again at one place are stamped; the pixels must be
+    // those of drawing the circle.
+    void stampedCirclesMatchDrawnOnes_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPointF>("centre");
+        QTest::newRow("dotted") << 2 << 1 << QPointF(50.3, 40.7);
+        QTest::newRow("solid wide") << 0 << 3 << QPointF(20.5, 60.25);
+        QTest::newRow("at the edge") << 1 << 1 << QPointF(98, 2);
+    }
+
+    void stampedCirclesMatchDrawnOnes()
+    {
+        QFETCH(int, style);
+        QFETCH(int, width);
+        QFETCH(QPointF, centre);
+        PictureBox box;
+        box.resize(160, 120);
+        box.setBackColor(Qt::blue);
+        box.setScale(0, 100, 100, 0);
+        box.clear();
+        box.setDrawStyle(PictureBox::DrawStyle(style));
+        box.setDrawWidth(width);
+        box.circle(centre.x(), centre.y(), 7, Qt::white);
+        box.circle(centre.x(), centre.y(), 7, Qt::white);
+        const QImage stamped = box.image();
+        if (stamped.devicePixelRatio() != 1.0)
+            QSKIP("circles are stamped at a pixel ratio of 1 only");
+        QImage drawn(stamped.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::blue);
+        QPainter painter(&drawn);
+        QPen pen(Qt::white, width);
+        pen.setCapStyle(Qt::FlatCap);
+        if (width == 1 && style == 1)
+            pen.setDashPattern({6, 3});
+        else if (width == 1 && style == 2)
+            pen.setDashPattern({1, 2});
+        painter.setPen(pen);
+        painter.drawEllipse(box.toPixel(centre.x(), centre.y()), 7 * 1.6, 7 * 1.6);
+        painter.end();
+        QCOMPARE(stamped, drawn);
     }
 
     void farEndPointsAreClippedNotDrawn()

@@ -256,11 +256,45 @@ void PictureBox::circle(double cx, double cy, double radius, const QColor &color
     if (!bounds.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_)
              .intersects(QRectF(QPointF(), drawingArea().size())))
         return;
-    QPainter &painter = this->painter();
-    painter.setPen(pen(color));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, r, r);
+    const QRectF reach = bounds.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_);
+    if (!smooth_ && image_.devicePixelRatio() == 1.0 && QRectF(image_.rect()).contains(reach))
+        stampCircle(centre, r, color);
+    else {
+        QPainter &painter = this->painter();
+        painter.setPen(pen(color));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(centre, r, r);
+    }
     markDirty(bounds);
+}
+
+// A crisp circle drawn again and again at one place (the arrival circle after
+// every step) is rendered once into a stamp and then stamped. Moved by whole
+// pixels, the rasteriser lays down the same pixels, all of them opaque, so the
+// stamp gives exactly what drawing the circle gives. Only circles wholly on
+// the surface are stamped: the surface's edge changes how dashes are cut.
+void PictureBox::stampCircle(const QPointF &centre, double r, const QColor &color)
+{
+    const QPoint whole(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())));
+    const QPointF fraction = centre - whole;
+    CircleStamp &s = stamp_;
+    if (s.image.isNull() || s.radius != r || s.fraction != fraction || s.width != drawWidth_
+        || s.style != drawStyle_ || s.colour != color.rgba()) {
+        s.margin = static_cast<int>(std::ceil(r)) + drawWidth_ + 2;
+        s.image = QImage(2 * s.margin + 1, 2 * s.margin + 1, QImage::Format_ARGB32_Premultiplied);
+        s.image.fill(Qt::transparent);
+        QPainter stamp(&s.image);
+        stamp.setPen(pen(color));
+        stamp.setBrush(Qt::NoBrush);
+        stamp.drawEllipse(QPointF(s.margin, s.margin) + fraction, r, r);
+        s.radius = r;
+        s.fraction = fraction;
+        s.width = drawWidth_;
+        s.style = drawStyle_;
+        s.colour = color.rgba();
+    }
+    QPainter &painter = this->painter();
+    painter.drawImage(whole - QPoint(s.margin, s.margin), s.image);
 }
 
 void PictureBox::point(double x, double y, const QColor &color)

@@ -107,6 +107,7 @@ private:
     QPainter &painter();
     void finishPainting() const;
     bool snapshotFits(quintptr key) const;
+    void stampCircle(const QPointF &centre, double r, const QColor &color);
     void markDirty(const QRectF &pixels);
     void replaceChildren();
 
@@ -121,6 +122,16 @@ private:
     QPointF current_;
     QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
+    struct CircleStamp
+    {
+        QImage image;
+        int margin = 0;
+        double radius = -1;
+        QPointF fraction;
+        int width = 0;
+        DrawStyle style = DrawStyle::Solid;
+        QRgb colour = 0;
+    } stamp_;
     QImage picture_;
     QImage snapshot_;
     quint64 revision_ = 0;

@@ -35,6 +35,9 @@ QFont designFont(double points, bool bold)
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Plain Latin read-outs need no shaping; a continuous run rewrites
+    // several of them thousands of times a second.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
