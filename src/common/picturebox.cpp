@@ -331,7 +331,11 @@ void PictureBox::place(QWidget *child, float left, float top)
 {
     placements_.insert(child, Placement{child, left, top});
     const QPointF p = toPixel(left, top);
-    child->move(pixelCoordinate(p.x()), pixelCoordinate(p.y()));
+    const QPoint target(pixelCoordinate(p.x()), pixelCoordinate(p.y()));
+    // Moving a widget to where it stands still costs a repaint bookkeeping;
+    // a marker is placed at every step but moves only now and then.
+    if (child->pos() != target)
+        child->move(target);
 }
 
 void PictureBox::placePixels(QWidget *child, int x, int y)
