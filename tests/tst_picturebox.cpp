@@ -22,6 +22,15 @@ private:
         return box.image().pixelColor(int(p.x()), int(p.y()));
     }
 
+    // A cleared surface with the chart's scale: (0, 100) top left, (100, 0) bottom right.
+    static void prepareChart(PictureBox &box, const QSize &size, const QColor &back)
+    {
+        box.resize(size);
+        box.setBackColor(back);
+        box.setScale(0, 100, 100, 0);
+        box.clear();
+    }
+
 private slots:
     void clipLine_data()
     {
@@ -81,10 +90,7 @@ private slots:
     void drawingsStayUntilCleared()
     {
         PictureBox box;
-        box.resize(100, 100);
-        box.setBackColor(Qt::blue);
-        box.setScale(0, 100, 100, 0);
-        box.clear();
+        prepareChart(box, QSize(100, 100), Qt::blue);
         box.setDrawWidth(3);
         box.line(10, 50, 90, 50, Qt::yellow);
         box.point(20, 20, Qt::white);
@@ -146,10 +152,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(QPointF, centre);
         PictureBox box;
-        box.resize(160, 120);
-        box.setBackColor(Qt::blue);
-        box.setScale(0, 100, 100, 0);
-        box.clear();
+        prepareChart(box, QSize(160, 120), Qt::blue);
         box.setDrawStyle(PictureBox::DrawStyle(style));
         box.setDrawWidth(width);
         box.circle(centre.x(), centre.y(), 7, Qt::white);
@@ -175,10 +178,7 @@ private slots:
     void farEndPointsAreClippedNotDrawn()
     {
         PictureBox box;
-        box.resize(100, 100);
-        box.setBackColor(Qt::black);
-        box.setScale(0, 100, 100, 0);
-        box.clear();
+        prepareChart(box, QSize(100, 100), Qt::black);
         box.setDrawWidth(2);
         box.line(50, 50, 1e300, 50, Qt::white);
         box.line(40, -1e300, 40, 1e300, Qt::white);
@@ -214,10 +214,7 @@ private slots:
     void resizedSurfaceKeepsItsDrawing()
     {
         PictureBox box;
-        box.resize(100, 100);
-        box.setBackColor(Qt::black);
-        box.setScale(0, 100, 100, 0);
-        box.clear();
+        prepareChart(box, QSize(100, 100), Qt::black);
         box.setDrawWidth(4);
         box.line(0, 50, 100, 50, Qt::green);
         box.resize(200, 200);
