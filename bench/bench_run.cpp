@@ -1,23 +1,31 @@
-// A continuous run at delay 0 with the window shown: steps per second, the
-// share of the time spent outside painting, screen updates of the chart per
-// second, and the resident memory. Under a real X server:
-//   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_run [seconds] [still|moving]
-// "still" (the default): speed and current 0, the ship lies still and the
-// run goes on until it is stopped. "moving": 1 knot, no current, autopilot
-// on; the ship homes on the island and circles its aim point, turning at
-// every step, so that dial, ship symbol, track and read-outs all change.
+// Continuous runs at delay 0 with the window shown, measured in one run of
+// this program on one machine:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_run [seconds]
+// Three phases of `seconds` each (default 10):
+//   direct  timeStep() called in a loop, ship lying still, autopilot on;
+//   still   "Fahrt" with speed and current 0: the ship lies still;
+//   moving  "Fahrt" at 1 knot, autopilot on, the ship started on the
+//           island's aim point: it circles the point and the heading turns
+//           at most steps, so dial, ship symbol, track and read-outs change.
+// For each phase: steps per second, the share of the time outside painting,
+// chart repaints per second and the resident memory once a second; then the
+// ratios still/direct and moving/still.
+#include "chart/shipmarker.h"
 #include "common/form.h"
 #include "common/picturebox.h"
 #include "window/mainwindow.h"
 #include "window/scrollbars.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -30,7 +38,7 @@ public:
     bool notify(QObject *receiver, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && receiver == chart)
-            ++updates;
+            ++repaints;
         if (event->type() != QEvent::UpdateRequest || !receiver->isWidgetType())
             return QApplication::notify(receiver, event);
         QElapsedTimer timer;
@@ -42,7 +50,7 @@ public:
 
     QObject *chart = nullptr;
     qint64 paintNanoseconds = 0;
-    qint64 updates = 0;
+    qint64 repaints = 0;
 };
 
 long residentKiB()
@@ -56,6 +64,70 @@ long residentKiB()
     return -1;
 }
 
+struct Mark
+{
+    double at;
+    double steps;
+    qint64 paint;
+    qint64 repaints;
+    long rss;
+};
+
+class Phase
+{
+public:
+    Phase(TimingApplication &app, vendral::Form &form, const char *name)
+        : app_(app), form_(form), name_(name)
+    {
+        clock_.start();
+        mark();
+    }
+
+    void mark()
+    {
+        marks_.push_back(
+            {clock_.nsecsElapsed() / 1e9, form_.travelTime, app_.paintNanoseconds, app_.repaints, residentKiB()});
+    }
+    double elapsed() const { return clock_.nsecsElapsed() / 1e9; }
+
+    // Prints the table and returns the steps per second of the whole phase.
+    double report() const
+    {
+        std::printf("\n%s\n%6s %12s %12s %11s %10s\n", name_, "s", "steps/s", "outside %", "repaints/s", "RSS KiB");
+        for (size_t i = 1; i < marks_.size(); ++i) {
+            const Mark &a = marks_[i - 1], &b = marks_[i];
+            const double span = b.at - a.at;
+            std::printf("%6.1f %12.0f %12.1f %11.1f %10ld\n", b.at, (b.steps - a.steps) / span,
+                        100.0 * (1.0 - (b.paint - a.paint) / 1e9 / span), (b.repaints - a.repaints) / span, b.rss);
+        }
+        const Mark &first = marks_.front(), &last = marks_.back();
+        return (last.steps - first.steps) / (last.at - first.at);
+    }
+
+private:
+    TimingApplication &app_;
+    vendral::Form &form_;
+    const char *name_;
+    QElapsedTimer clock_;
+    std::vector<Mark> marks_;
+};
+
+// A continuous run that "Stop" ends after `seconds`, sampled once a second.
+double timedRun(TimingApplication &app, vendral::MainWindow &window, const char *name, int seconds)
+{
+    vendral::Form &f = window.form();
+    Phase phase(app, f, name);
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, &window, [&] {
+        phase.mark();
+        if (phase.elapsed() >= seconds)
+            f.cmdStop->click();
+    });
+    sampler.start(1000);
+    window.runVoyage();
+    return phase.report();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,48 +138,36 @@ int main(int argc, char *argv[])
     window.showMaximized();
     for (int i = 0; i < 50; ++i)
         QApplication::processEvents();
-
     vendral::Form &f = window.form();
     app.chart = f.picSee;
-    const bool moving = argc > 2 && QByteArray(argv[2]) == "moving";
-    vendral::setScrollValue(f.hscfahrtv, moving ? 1 : 0);
+
+    vendral::setScrollValue(f.hscfahrtv, 0);
     vendral::setScrollValue(f.hscstromv, 0);
-    std::printf("%s\n", moving ? "moving: 1 knot, autopilot on" : "still: speed and current 0");
-
-    QElapsedTimer clock;
-    struct Mark
+    double direct = 0;
     {
-        double at;
-        double steps;
-        qint64 paint;
-        qint64 updates;
-        long rss;
-    };
-    std::vector<Mark> marks;
-    const auto mark = [&] {
-        marks.push_back({clock.nsecsElapsed() / 1e9, f.travelTime, app.paintNanoseconds, app.updates, residentKiB()});
-    };
-    QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, &window, [&] {
-        mark();
-        if (marks.back().at >= seconds)
-            f.cmdStop->click();
-    });
-    clock.start();
-    mark();
-    sampler.start(1000);
-    window.runVoyage();
-
-    std::printf("%6s %12s %12s %10s %10s\n", "s", "steps/s", "outside %", "updates/s", "RSS KiB");
-    for (size_t i = 1; i < marks.size(); ++i) {
-        const Mark &a = marks[i - 1], &b = marks[i];
-        const double span = b.at - a.at;
-        const double outside = 100.0 * (1.0 - (b.paint - a.paint) / 1e9 / span);
-        std::printf("%6.1f %12.0f %12.1f %10.1f %10ld\n", b.at, (b.steps - a.steps) / span, outside,
-                    (b.updates - a.updates) / span, b.rss);
+        Phase phase(app, f, "direct: timeStep() in a loop, ship lying still");
+        for (double next = 1; next <= seconds;) {
+            for (int i = 0; i < 1000; ++i)
+                window.timeStep();
+            if (phase.elapsed() >= next) {
+                phase.mark();
+                ++next;
+            }
+        }
+        direct = phase.report();
     }
-    const Mark &last = marks.back();
-    std::printf("total: %.0f steps in %.1f s = %.0f steps/s; %.1f %% of the time outside painting\n", last.steps,
-                last.at, last.steps / last.at, 100.0 * (1.0 - last.paint / 1e9 / last.at));
+    const double still = timedRun(app, window, "still: speed and current 0", seconds);
+
+    window.resetToStart();
+    vendral::setScrollValue(f.hscfahrtv, 1);
+    // The ship marker's corner on the island's aim point, 5 sm east and 4 sm
+    // south of the island marker's corner (80, 80).
+    f.txtSchiffx->setText(QStringLiteral("85.2"));
+    f.txtSchiffy->setText(QStringLiteral("75.6"));
+    f.image1->moveTo(85, 76);
+    const double moving = timedRun(app, window, "moving: 1 knot around the aim point, autopilot on", seconds);
+
+    std::printf("\nsteps/s: direct %.0f, still %.0f, moving %.0f\n", direct, still, moving);
+    std::printf("still / direct = %.2f, moving / still = %.2f\n", still / direct, moving / still);
     return 0;
 }

@@ -2,14 +2,14 @@
 #include "testsupport.h"
 
 #include "common/numbers.h"
-#include "dials/dial.h"
+#include "dials/direction.h"
 
 using namespace vendral;
 using namespace testing;
 
 namespace {
 
-QPoint at(const PictureBox *dial, double x, double y) { return dial->toPixel(x, y).toPoint(); }
+QPoint at(const Dial *dial, double x, double y) { return dial->toPixel(x, y).toPoint(); }
 
 bool near(const QColor &actual, const QColor &expected, int tolerance = 40)
 {
@@ -24,7 +24,7 @@ bool angleNear(const QString &text, int expected)
 }
 
 // A press at a point between pixels, as a tablet or a scaled screen delivers.
-void pressAt(PictureBox *dial, const QPointF &pos)
+void pressAt(Dial *dial, const QPointF &pos)
 {
     QMouseEvent press(QEvent::MouseButtonPress, pos, dial->mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -104,18 +104,20 @@ private slots:
         MainWindow w;
         Form &f = w.form();
         // Pointer due east to 1.1, beyond the ring and the cardinal spokes.
-        QCOMPARE(pixelAt(*f.picFahrt, 1.05, 0), QColor(0, 0, 0));
+        QCOMPARE(shownAt(*f.picFahrt, 1.05, 0), QColor(0, 0, 0));
         w.setCourse(0, 1);
-        QCOMPARE(pixelAt(*f.picFahrt, 0, 1.05), QColor(0, 0, 0));
-        QVERIFY(pixelAt(*f.picFahrt, 1.05, 0) != QColor(0, 0, 0));
+        QCOMPARE(shownAt(*f.picFahrt, 0, 1.05), QColor(0, 0, 0));
+        QVERIFY(shownAt(*f.picFahrt, 1.05, 0) != QColor(0, 0, 0));
         // The ship symbol points north: white toward the top of the marker.
-        QCOMPARE(pixelAt(*f.image1, 0, -0.7), QColor(255, 255, 255));
-        QCOMPARE(pixelAt(*f.image1, -0.7, 0), QColor(0, 0, 255));
+        const QImage ship = ownPixels(f.image1);
+        const qreal dpr = ship.devicePixelRatio();
+        QCOMPARE(ship.pixelColor((QPointF(8, 2.4) * dpr).toPoint()), QColor(255, 255, 255));
+        QCOMPARE(ship.pixelColor((QPointF(2.4, 8) * dpr).toPoint()), QColor(0, 0, 255));
         // The current pointer is near white.
-        QCOMPARE(pixelAt(*f.picStrom, 0, 1.05), QColor(250, 250, 250));
+        QCOMPARE(shownAt(*f.picStrom, 0, 1.05), QColor(250, 250, 250));
         w.setCurrent(1, 0);
-        QCOMPARE(pixelAt(*f.picStrom, 1.05, 0), QColor(250, 250, 250));
-        QCOMPARE(pixelAt(*f.picStrom, 0, 1.05), QColor(0, 0, 255));
+        QCOMPARE(shownAt(*f.picStrom, 1.05, 0), QColor(250, 250, 250));
+        QCOMPARE(shownAt(*f.picStrom, 0, 1.05), QColor(0, 0, 255));
     }
 
     // (0, 0) has no direction: nothing changes, nothing is redrawn.
@@ -125,18 +127,18 @@ private slots:
         Form &f = w.form();
         w.setCourse(1, 1);
         w.setCurrent(-1, 1);
-        const QImage course = f.picFahrt->image();
-        const QImage current = f.picStrom->image();
-        const QImage chart = f.picSee->image();
+        const QImage course = ownPixels(f.picFahrt);
+        const QImage current = ownPixels(f.picStrom);
+        const QImage chart = f.picSee->canvas().image();
         QSignalSpy stromx(f.txtStromx, &QLineEdit::textChanged);
         w.setCourse(0, 0);
         w.setCurrent(0, 0);
         QCOMPARE(text(w, "txtFahrtx"), QStringLiteral(" .707"));
         QCOMPARE(text(w, "txtWinkel"), QStringLiteral(" 45°"));
         QCOMPARE(text(w, "txtStromW"), QStringLiteral(" 314°"));
-        QCOMPARE(f.picFahrt->image(), course);
-        QCOMPARE(f.picStrom->image(), current);
-        QCOMPARE(f.picSee->image(), chart);
+        QCOMPARE(ownPixels(f.picFahrt), course);
+        QCOMPARE(ownPixels(f.picStrom), current);
+        QCOMPARE(f.picSee->canvas().image(), chart);
         QCOMPARE(stromx.count(), 0);
     }
 
@@ -146,20 +148,20 @@ private slots:
         Form &f = w.form();
         // Course dial: blue ring at 0.9, red fine spokes, white hub.
         // The ring between two spokes, at 22.5 degrees.
-        QVERIFY(near(pixelAt(*f.picFahrt, 0.3444, 0.8315), QColor(0, 0, 255)));
-        QCOMPARE(pixelAt(*f.picFahrt, 0, -0.1), QColor(255, 255, 255));
-        QCOMPARE(pixelAt(*f.picFahrt, 0, -0.95), QColor(0, 0, 0));
-        QCOMPARE(pixelAt(*f.picFahrt, 1.2, 1.2), QColor(246, 246, 246));
+        QVERIFY(near(shownAt(*f.picFahrt, 0.3444, 0.8315), QColor(0, 0, 255)));
+        QCOMPARE(shownAt(*f.picFahrt, 0, -0.1), QColor(255, 255, 255));
+        QCOMPARE(shownAt(*f.picFahrt, 0, -0.95), QColor(0, 0, 0));
+        QCOMPARE(shownAt(*f.picFahrt, 1.2, 1.2), QColor(246, 246, 246));
         // Current dial: light ring, blue background outside.
-        QVERIFY(near(pixelAt(*f.picStrom, 0.3444, 0.8315), QColor(150, 150, 255)));
-        QCOMPARE(pixelAt(*f.picStrom, 1.2, 1.2), QColor(0, 0, 255));
+        QVERIFY(near(shownAt(*f.picStrom, 0.3444, 0.8315), QColor(150, 150, 255)));
+        QCOMPARE(shownAt(*f.picStrom, 1.2, 1.2), QColor(0, 0, 255));
     }
 
     void mouseSteersWhileHeld()
     {
         MainWindow w;
         Form &f = w.form();
-        PictureBox *dial = f.picFahrt;
+        Dial *dial = f.picFahrt;
         QTest::mousePress(dial, Qt::RightButton, {}, at(dial, -0.6, -1.0));
         QCOMPARE(f.dialHeld, 1);
         QVERIFY(angleNear(text(w, "txtWinkel"), 210));
@@ -178,7 +180,7 @@ private slots:
     void pressOnTheCentreKeepsTheHeading()
     {
         MainWindow w;
-        PictureBox *dial = w.form().picFahrt;
+        Dial *dial = w.form().picFahrt;
         w.setCourse(-1, -1);
         const QPointF centre = dial->toPixel(0, 0);
         QCOMPARE(dial->toUser(centre), QPointF(0, 0));
@@ -195,7 +197,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Form &f = w.form();
         QWindow *window = w.windowHandle();
-        const auto inWindow = [&](PictureBox *dial, double x, double y) {
+        const auto inWindow = [&](Dial *dial, double x, double y) {
             return dial->mapTo(&w, at(dial, x, y));
         };
         QTest::mousePress(window, Qt::MiddleButton, {}, inWindow(f.picStrom, 1.0, -0.6));
@@ -210,35 +212,48 @@ private slots:
         QCOMPARE(f.dialHeld, 0);
     }
 
-    // Redrawing only what changed must give the pixels of a full redraw.
-    void quickRedrawsMatchFullDrawings_data()
+    // Dials, ship symbol and chart show the very pixels that an earlier,
+    // differently built drawing showed for the same state.
+    void drawingsMatchTheReferences_data()
     {
-        QTest::addColumn<QList<QPointF>>("courses");
-        QTest::newRow("one turn") << QList<QPointF>{{1, 1}};
-        QTest::newRow("same twice") << QList<QPointF>{{-0.3, 0.7}, {-0.3, 0.7}};
-        QTest::newRow("many turns") << QList<QPointF>{{1, 1}, {-0.3, 0.7}, {0.2, -1}, {-1, -0.01}, {0.05, 1}};
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QPointF>("direction");
+        for (const auto &[name, direction] : std::initializer_list<std::pair<const char *, QPointF>>{
+                 {"east", {1, 0}}, {"nnw", {-0.3, 0.7}}, {"sw", {-1, -1}}})
+            for (const char *what : {"course", "ship"})
+                QTest::addRow("%s-%s", what, name) << QStringLiteral("%1-%2").arg(what, name) << direction;
+        for (const auto &[name, direction] : std::initializer_list<std::pair<const char *, QPointF>>{
+                 {"northeast", {1, 1}}, {"ssE", {0.2, -1}}})
+            QTest::addRow("current-%s", name) << QStringLiteral("current-%1").arg(name) << direction;
+        QTest::newRow("chart at start") << "chart-start" << QPointF();
+        QTest::newRow("chart after 40 steps") << "chart-steps" << QPointF();
     }
 
-    void quickRedrawsMatchFullDrawings()
+    void drawingsMatchTheReferences()
     {
-        QFETCH(QList<QPointF>, courses);
+        QFETCH(QString, reference);
+        QFETCH(QPointF, direction);
         MainWindow w;
-        PictureBox &dial = *w.form().picFahrt;
-        for (const QPointF &c : courses)
-            w.setCourse(c.x(), float(c.y()));
-        const QImage quick = dial.image();
-        const QImage ship = w.form().image1->image();
-        const QPointF last = courses.last();
-        const double r = std::hypot(last.x(), double(float(last.y())));
-        dial.clear();
-        drawDialFace(dial, courseDialFace());
-        dial.setDrawWidth(5);
-        dial.line(0, 0, float(1.1 * last.x() / r), float(1.1 * float(last.y()) / r), QColor(0, 0, 0));
-        QCOMPARE(quick, dial.image());
-        // A ship symbol drawn on a fresh window for the same heading.
-        MainWindow fresh;
-        fresh.setCourse(last.x(), float(last.y()));
-        QCOMPARE(ship, fresh.form().image1->image());
+        Form &f = w.form();
+        const QString what = reference.section(QLatin1Char('-'), 0, 0);
+        QWidget *widget = what == QLatin1String("course") ? static_cast<QWidget *>(f.picFahrt)
+                          : what == QLatin1String("ship")  ? static_cast<QWidget *>(f.image1)
+                          : what == QLatin1String("current") ? static_cast<QWidget *>(f.picStrom)
+                                                             : static_cast<QWidget *>(f.picSee);
+        if (what == QLatin1String("chart") && reference.endsWith(QLatin1String("steps"))) {
+            f.chkAuto->setChecked(true);
+            for (int i = 0; i < 40; ++i)
+                w.timeStep();
+        } else if (!direction.isNull()) {
+            w.setCourse(direction.x(), float(direction.y()));
+            w.setCurrent(direction.x(), float(direction.y()));
+        }
+        const QImage shown = ownPixels(widget);
+        const QString file = QStringLiteral(VENDRAL_REFERENCES "/%1@%2.png").arg(reference).arg(qRound(shown.devicePixelRatio()));
+        const QImage expected = QImage(file).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!expected.isNull(), qPrintable(file));
+        QCOMPARE(shown.size(), expected.size());
+        QVERIFY(shown == expected);
     }
 
     void angleTextOnTheAxes()

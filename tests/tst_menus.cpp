@@ -1,6 +1,8 @@
 // The initial state, the menu commands and the travel counters.
 #include "testsupport.h"
 
+#include "simulation/voyagerun.h"
+
 #include "chart/bearingline.h"
 
 #include <QAction>
@@ -124,7 +126,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.form().cmdend->trigger();
         QVERIFY(!w.isVisible());
-        QVERIFY(w.form().closing);
+        QVERIFY(w.voyageRun()->closing());
     }
 
     void closingWhileTheCreditBoxIsOpen()

@@ -133,7 +133,7 @@ private:
         }
     }
 
-    void dialDrag(PictureBox *dial)
+    void dialDrag(Dial *dial)
     {
         const auto point = [&] { return dial->toPixel(random_.bounded(6.0) - 3, random_.bounded(6.0) - 3).toPoint(); };
         QTest::mousePress(dial, Qt::MouseButton(1 << pick(3)), {}, point());
@@ -162,7 +162,7 @@ private:
                 || t.contains(QLatin1String("inf"), Qt::CaseInsensitive))
                 problems << edit->objectName() + QStringLiteral(": ") + t;
         }
-        for (const Marker *m : {f_.image1, f_.image2})
+        for (const Marker *m : {static_cast<Marker *>(f_.image1), f_.image2})
             if (!std::isfinite(m->left()) || !std::isfinite(m->top()))
                 problems << m->objectName() + QStringLiteral(" off every number");
         if (!f_.linpeil->isHidden() && !std::isfinite(f_.linpeil->x1()))

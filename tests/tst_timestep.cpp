@@ -39,8 +39,8 @@ private slots:
         // The marker's corner is 0.2 sm west and 0.4 sm north of the position.
         QCOMPARE(w.form().image1->left(), 50.8f);
         QCOMPARE(w.form().image1->top(), 50.4f);
-        QCOMPARE(w.form().picSee->drawStyle(), PictureBox::DrawStyle::Dash);
-        QCOMPARE(w.form().picSee->drawWidth(), 2);
+        QCOMPARE(w.form().picSee->canvas().drawStyle(), Canvas::DrawStyle::Dash);
+        QCOMPARE(w.form().picSee->canvas().drawWidth(), 2);
     }
 
     void halfMileWithoutLeadingZero()

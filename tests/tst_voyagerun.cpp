@@ -1,5 +1,6 @@
-// The continuous run: its stops, the arrival circle, nested runs, the delay,
-// and the end of every loop when the window closes.
+// The continuous run: its stops, the arrival circle, nested runs and their
+// screen, the delay, and the end of every loop when the window closes. A
+// watchdog ends any test whose run does not end.
 #include "testsupport.h"
 
 #include "common/numbers.h"
@@ -7,6 +8,8 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+
+#include <memory>
 
 using namespace vendral;
 using namespace testing;
@@ -29,13 +32,44 @@ void afterSteps(MainWindow &w, int n, const std::function<void()> &action)
     QObject::connect(&w, &QObject::destroyed, [counter] { delete counter; });
 }
 
+// Starts runs nested `depth` deep: each "Fahrt" is clicked from inside the
+// run before it, once that run has stepped, until a stop is requested.
+void nestRuns(MainWindow &w, int depth)
+{
+    QObject::connect(w.form().txtReisezeitmin, &QLineEdit::textChanged, &w, [&w, depth] {
+        if (w.voyageRun()->depth() < depth && w.form().stopRequested == 0)
+            QMetaObject::invokeMethod(w.form().cmdFahrt, &QAbstractButton::click, Qt::QueuedConnection);
+    });
+}
+
+// Counts the chart's paint events.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestVoyageRun : public QObject
 {
     Q_OBJECT
 
+private:
+    std::unique_ptr<Watchdog> watchdog_;
+
 private slots:
+    void init() { watchdog_ = std::make_unique<Watchdog>(60); }
+    void cleanup() { watchdog_.reset(); }
+
     void fahrtThenStopAtOncePerformsOneStep()
     {
         MainWindow w;
@@ -117,19 +151,19 @@ private slots:
         int white = 0;
         for (int deg = 0; deg < 360; deg += 2) {
             const double a = qDegreesToRadians(double(deg));
-            const QPointF p = f.picSee->toPixel(85 + 5 * std::cos(a), 76 + 5 * std::sin(a) * f.picSee->pixelsPerUnitX()
+            const QPointF p = f.picSee->toPixel(85 + 5 * std::cos(a), 76 + 5 * std::sin(a) * f.picSee->canvas().pixelsPerUnitX()
                                                                             / (f.picSee->drawingArea().height() / 100.0));
             const QPoint q = (p - f.picSee->drawingArea().topLeft()).toPoint();
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    if (f.picSee->image().pixelColor(q + QPoint(dx, dy)) == QColor(255, 255, 255)) {
+                    if (f.picSee->canvas().image().pixelColor(q + QPoint(dx, dy)) == QColor(255, 255, 255)) {
                         ++white;
                         dx = dy = 2;
                     }
         }
         QVERIFY2(white > 60, qPrintable(QString::number(white)));
-        QCOMPARE(f.picSee->drawStyle(), PictureBox::DrawStyle::Dot);
-        QCOMPARE(f.picSee->drawWidth(), 1);
+        QCOMPARE(f.picSee->canvas().drawStyle(), Canvas::DrawStyle::Dot);
+        QCOMPARE(f.picSee->canvas().drawWidth(), 1);
     }
 
     // A second "Fahrt" runs inside the first; after it the first performs one
@@ -147,33 +181,79 @@ private slots:
 
     void closingEndsEveryRun_data()
     {
-        QTest::addColumn<bool>("nested");
+        QTest::addColumn<int>("depth");
         QTest::addColumn<bool>("viaMenu");
-        QTest::newRow("close") << false << false;
-        QTest::newRow("beenden") << false << true;
-        QTest::newRow("close, nested") << true << false;
-        QTest::newRow("beenden, nested") << true << true;
+        for (int depth = 1; depth <= 3; ++depth) {
+            QTest::addRow("close, depth %d", depth) << depth << false;
+            QTest::addRow("beenden, depth %d", depth) << depth << true;
+        }
     }
 
     void closingEndsEveryRun()
     {
-        QFETCH(bool, nested);
+        QFETCH(int, depth);
         QFETCH(bool, viaMenu);
         MainWindow w;
         w.show();
         // Speed and current 0: the run would never end by itself.
         prepare(w, 50, 50, 1, 0, 0, 1);
-        if (nested)
-            queueClick(w.form().cmdFahrt);
-        afterSteps(w, 20, [&w, viaMenu] {
-            if (viaMenu)
-                w.form().cmdend->trigger();
-            else
-                w.close();
+        nestRuns(w, depth);
+        QObject::connect(w.form().txtReisezeitmin, &QLineEdit::textChanged, &w, [&w, depth, viaMenu] {
+            if (w.voyageRun()->depth() == depth && w.isVisible()) {
+                if (viaMenu)
+                    w.form().cmdend->trigger();
+                else
+                    w.close();
+            }
         });
         w.form().cmdFahrt->click();
         QVERIFY(!w.isVisible());
-        QVERIFY(w.form().travelTime <= 21);
+        QCOMPARE(w.voyageRun()->depth(), 0);
+        // No run starts once the window has closed.
+        const double travelled = w.form().travelTime;
+        w.form().cmdFahrt->click();
+        QCOMPARE(w.form().travelTime, travelled);
+    }
+
+    // Every run, however deeply nested, keeps the chart on screen up to date,
+    // and the last step shows once the runs end.
+    void nestedRunsKeepTheScreenUpToDate_data()
+    {
+        QTest::addColumn<int>("depth");
+        for (int depth = 1; depth <= 3; ++depth)
+            QTest::addRow("depth %d", depth) << depth;
+    }
+
+    void nestedRunsKeepTheScreenUpToDate()
+    {
+        QFETCH(int, depth);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Form &f = w.form();
+        prepare(w, 50, 50, 1, 0, 0, 1);
+        PaintCounter chart(f.picSee);
+        nestRuns(w, depth);
+        int paintsBefore = -1;
+        int paintsDuring = 0;
+        QElapsedTimer clock;
+        // A third of a second inside the innermost run, then "Stop".
+        QObject::connect(f.txtReisezeitmin, &QLineEdit::textChanged, &w, [&] {
+            if (w.voyageRun()->depth() != depth)
+                return;
+            if (paintsBefore < 0) {
+                paintsBefore = chart.paints;
+                clock.start();
+            } else if (clock.elapsed() > 300 && f.stopRequested == 0) {
+                paintsDuring = chart.paints - paintsBefore;
+                f.cmdStop->click();
+            }
+        });
+        f.cmdFahrt->click();
+        QCOMPARE(w.voyageRun()->depth(), 0);
+        QVERIFY2(paintsDuring >= 3, qPrintable(QString::number(paintsDuring)));
+        const int paintsAtTheEnd = chart.paints;
+        QVERIFY(QTest::qWaitFor([&] { return chart.paints > paintsAtTheEnd; }));
     }
 
     void delayText_data()

@@ -32,7 +32,7 @@ private slots:
             {"Frame2", "QGroupBox", "client"},         {"picSee", "vendral::PictureBox", "client"},
             {"txtFahrtx", "QLineEdit", "Frame3"},      {"txtFahrty", "QLineEdit", "Frame3"},
             {"txtWinkel", "QLineEdit", "Frame3"},      {"txtFahrtv", "QLineEdit", "Frame3"},
-            {"picFahrt", "vendral::PictureBox", "Frame3"}, {"hscfahrtv", "QScrollBar", "Frame3"},
+            {"picFahrt", "vendral::Dial", "Frame3"}, {"hscfahrtv", "QScrollBar", "Frame3"},
             {"cmdFahrt", "QPushButton", "Frame3"},     {"Command1", "QPushButton", "Frame3"},
             {"cmdStop", "QPushButton", "Frame3"},      {"chkAuto", "QCheckBox", "Frame3"},
             {"chkPeil", "QCheckBox", "Frame3"},        {"txtSchiffx", "QLineEdit", "Frame3"},
@@ -42,7 +42,7 @@ private slots:
             {"Label4_0", "QLabel", "picFahrt"},        {"Label4_3", "QLabel", "picFahrt"},
             {"txtStromx", "QLineEdit", "Frame4"},      {"txtStromy", "QLineEdit", "Frame4"},
             {"txtStromW", "QLineEdit", "Frame4"},      {"txtStromv", "QLineEdit", "Frame4"},
-            {"picStrom", "vendral::PictureBox", "Frame4"}, {"hscstromv", "QScrollBar", "Frame4"},
+            {"picStrom", "vendral::Dial", "Frame4"}, {"hscstromv", "QScrollBar", "Frame4"},
             {"Label4_4", "QLabel", "picStrom"},        {"Label4_7", "QLabel", "picStrom"},
             {"Label5_3", "QLabel", "Frame4"},          {"txtdt", "QLineEdit", "Frame2"},
             {"hscdt", "QScrollBar", "Frame2"},         {"txtReisezeitd", "QLineEdit", "Frame2"},
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(f.txtStromx->palette().color(QPalette::Base), QColor(0, 0, 255));
         QCOMPARE(f.txtStromx->palette().color(QPalette::Text), QColor(255, 255, 255));
         QCOMPARE(f.txtAbstand->palette().color(QPalette::Text), QColor(255, 255, 128));
-        QCOMPARE(f.picSee->backColor(), QColor(0, 0, 255));
+        QCOMPARE(f.picSee->canvas().backColor(), QColor(0, 0, 255));
         QCOMPARE(f.txtFahrtx->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(f.txtReisezeitd->alignment() & Qt::AlignLeft, Qt::AlignLeft);
     }

@@ -3,7 +3,6 @@
 #include "common/clipping.h"
 #include "common/picturebox.h"
 
-#include <QEvent>
 #include <QPainter>
 
 namespace vendral {
@@ -14,29 +13,17 @@ BearingLine::BearingLine(PictureBox *chart)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    connect(chart, &PictureBox::scaleChanged, this, &BearingLine::relocate);
 }
 
-void BearingLine::setX1(float v)
+void BearingLine::setLine(float x1, float y1, float x2, float y2)
 {
-    x1_ = v;
-    relocate();
-}
-
-void BearingLine::setY1(float v)
-{
-    y1_ = v;
-    relocate();
-}
-
-void BearingLine::setX2(float v)
-{
-    x2_ = v;
-    relocate();
-}
-
-void BearingLine::setY2(float v)
-{
-    y2_ = v;
+    if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_)
+        return;
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
     relocate();
 }
 
@@ -64,13 +51,6 @@ void BearingLine::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(colour(), 1));
     painter.drawLine(local_);
-}
-
-bool BearingLine::event(QEvent *event)
-{
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
-        relocate();
-    return QWidget::event(event);
 }
 
 } // namespace vendral

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLineF>
 #include <QWidget>
 
 namespace vendral {
@@ -13,10 +14,10 @@ class PictureBox;
 class BearingLine : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float x1 READ x1 WRITE setX1)
-    Q_PROPERTY(float y1 READ y1 WRITE setY1)
-    Q_PROPERTY(float x2 READ x2 WRITE setX2)
-    Q_PROPERTY(float y2 READ y2 WRITE setY2)
+    Q_PROPERTY(float x1 READ x1)
+    Q_PROPERTY(float y1 READ y1)
+    Q_PROPERTY(float x2 READ x2)
+    Q_PROPERTY(float y2 READ y2)
 
 public:
     explicit BearingLine(PictureBox *chart);
@@ -25,19 +26,17 @@ public:
     float y1() const { return y1_; }
     float x2() const { return x2_; }
     float y2() const { return y2_; }
-    void setX1(float v);
-    void setY1(float v);
-    void setX2(float v);
-    void setY2(float v);
+    // End points in chart units, single precision like the markers' corners.
+    void setLine(float x1, float y1, float x2, float y2);
 
     static QColor colour() { return QColor(255, 140, 0); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void relocate();
+
     PictureBox *chart_;
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     QLineF local_;

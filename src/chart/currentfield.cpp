@@ -1,6 +1,7 @@
 #include "chart/currentfield.h"
 
 #include "chart/marker.h"
+#include "common/canvas.h"
 #include "common/fields.h"
 #include "common/form.h"
 #include "common/numbers.h"
@@ -19,7 +20,7 @@ const QColor kGrid(135, 135, 255);
 const QColor kStreak(160, 160, 255);
 const QColor kWhite(255, 255, 255);
 
-void printAt(PictureBox &chart, double x, double y, const QString &text)
+void printAt(Canvas &chart, double x, double y, const QString &text)
 {
     chart.setCurrentPos(x, y);
     chart.print(text);
@@ -29,36 +30,26 @@ void printAt(PictureBox &chart, double x, double y, const QString &text)
 
 void drawChartGrid(Form &form)
 {
-    PictureBox &chart = *form.picSee;
+    Canvas &chart = form.picSee->canvas();
     for (int i = 0; i <= 9; ++i)
         for (int j = 0; j <= 9; ++j) {
             chart.setDrawWidth(1);
-            chart.setDrawStyle(PictureBox::DrawStyle::Dot);
+            chart.setDrawStyle(Canvas::DrawStyle::Dot);
             chart.box(10 * i, 10 * j, 10 * i + 10, 10 * j + 10, kGrid);
         }
 }
 
 void drawCurrentField(Form &form)
 {
-    PictureBox &chart = *form.picSee;
-    // A cleared chart with its grid is the same picture every time: drawn
-    // once, then put back, with the pen as the grid leaves it.
-    static const char clearedGrid = 0;
-    const auto key = reinterpret_cast<quintptr>(&clearedGrid);
-    if (chart.restoreSnapshot(key)) {
-        chart.setDrawWidth(1);
-        chart.setDrawStyle(PictureBox::DrawStyle::Dot);
-    } else {
-        chart.clear();
-        drawChartGrid(form);
-        chart.keepSnapshot(key);
-    }
+    Canvas &chart = form.picSee->canvas();
+    chart.clear();
+    drawChartGrid(form);
     for (int a = 0; a <= 12; ++a)
         for (int b = 0; b <= 12; ++b) {
             const float x = static_cast<float>(form.rnd.next() * 100);
             const double y = std::nearbyint(form.rnd.next() * 100); // ties to even
             chart.setDrawWidth(1);
-            chart.setDrawStyle(PictureBox::DrawStyle::Solid);
+            chart.setDrawStyle(Canvas::DrawStyle::Solid);
             if (!(number(form.txtStromv) > 0))
                 continue;
             const double sx = number(form.txtStromx);
@@ -89,10 +80,11 @@ void currentSpeedChanged(Form &form)
 
 void redrawChart(Form &form)
 {
-    form.picSee->clear();
+    Canvas &chart = form.picSee->canvas();
+    chart.clear();
     const double x = number(form.txtStromx);
     const float y = toSingle(number(form.txtStromy));
-    form.picSee->setForeColor(kWhite);
+    chart.setForeColor(kWhite);
     setCurrent(form, x, y);
     drawCurrentField(form);
 }

@@ -1,17 +1,19 @@
 #include "chart/marker.h"
 
+#include "common/clipping.h"
+#include "common/picturebox.h"
+
+#include <QPainter>
+
 namespace vendral {
 
-Marker::Marker(QWidget *parent)
-    : PictureBox(parent)
+Marker::Marker(PictureBox *chart)
+    : QWidget(chart)
+    , chart_(chart)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(chart, &PictureBox::scaleChanged, this, &Marker::relocate);
 }
-
-PictureBox *Marker::chart() const { return qobject_cast<PictureBox *>(parentWidget()); }
-
-float Marker::left() const { return left_; }
-
-float Marker::top() const { return top_; }
 
 void Marker::setLeft(float left) { moveTo(left, top_); }
 
@@ -21,8 +23,39 @@ void Marker::moveTo(float left, float top)
 {
     left_ = left;
     top_ = top;
-    if (PictureBox *box = chart())
-        box->place(this, left, top);
+    relocate();
+}
+
+// A marker is placed at every step but moves on screen only now and then.
+void Marker::relocate()
+{
+    const QPointF p = chart_->toPixel(left_, top_);
+    const QPoint target(pixelCoordinate(p.x()), pixelCoordinate(p.y()));
+    if (pos() != target)
+        move(target);
+}
+
+void Marker::setBackColor(const QColor &color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    update();
+}
+
+void Marker::setPicture(const QImage &picture)
+{
+    picture_ = picture;
+    resize(picture.size());
+    update();
+}
+
+void Marker::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    if (!picture_.isNull())
+        painter.drawImage(QPoint(), picture_);
 }
 
 } // namespace vendral

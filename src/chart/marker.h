@@ -1,30 +1,47 @@
 #pragma once
 
-#include "common/picturebox.h"
+#include <QImage>
+#include <QWidget>
 
 namespace vendral {
 
-// A marker on the sea chart (ship or island). Its position is its top-left
-// corner (Left, Top) in chart units, held in single precision by the chart.
-class Marker : public PictureBox
+class PictureBox;
+
+// A marker lying on the sea chart (ship or island). Its position is its
+// top-left corner (Left, Top) in chart units, kept in single precision
+// exactly as given; it follows the chart's scale. It paints its picture, if
+// it has one, over its background colour.
+class Marker : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(float left READ left WRITE setLeft)
     Q_PROPERTY(float top READ top WRITE setTop)
 
 public:
-    explicit Marker(QWidget *parent = nullptr);
+    explicit Marker(PictureBox *chart);
 
-    float left() const;
-    float top() const;
+    float left() const { return left_; }
+    float top() const { return top_; }
     void setLeft(float left);
     void setTop(float top);
     void moveTo(float left, float top);
 
+    void setBackColor(const QColor &color);
+    QColor backColor() const { return backColor_; }
+    // The marker takes the picture's size.
+    void setPicture(const QImage &picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
-    PictureBox *chart() const;
+    void relocate();
+
+    PictureBox *chart_;
     float left_ = 0;
     float top_ = 0;
+    QColor backColor_{Qt::white};
+    QImage picture_;
 };
 
 } // namespace vendral

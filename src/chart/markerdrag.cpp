@@ -1,7 +1,7 @@
 #include "chart/markerdrag.h"
 
 #include "chart/islanddistance.h"
-#include "chart/marker.h"
+#include "chart/shipmarker.h"
 #include "common/fields.h"
 #include "common/form.h"
 #include "common/numbers.h"

@@ -12,9 +12,11 @@ class QScrollBar;
 
 namespace vendral {
 
-class PictureBox;
-class Marker;
 class BearingLine;
+class Dial;
+class Marker;
+class PictureBox;
+class ShipMarker;
 
 // The window's controls and its window-level variables: everything the
 // procedures of the program share. The window creates the controls and owns
@@ -27,7 +29,7 @@ struct Form
     QLineEdit *txtFahrty = nullptr;
     QLineEdit *txtWinkel = nullptr;
     QLineEdit *txtFahrtv = nullptr;
-    PictureBox *picFahrt = nullptr;
+    Dial *picFahrt = nullptr;
     QScrollBar *hscfahrtv = nullptr;
     QPushButton *cmdFahrt = nullptr;
     QPushButton *Command1 = nullptr;
@@ -45,7 +47,7 @@ struct Form
     QLineEdit *txtStromy = nullptr;
     QLineEdit *txtStromW = nullptr;
     QLineEdit *txtStromv = nullptr;
-    PictureBox *picStrom = nullptr;
+    Dial *picStrom = nullptr;
     QScrollBar *hscstromv = nullptr;
 
     // Time panel
@@ -61,7 +63,7 @@ struct Form
 
     // Sea chart
     PictureBox *picSee = nullptr;
-    Marker *image1 = nullptr;
+    ShipMarker *image1 = nullptr;
     Marker *image2 = nullptr;
     QCheckBox *Check1 = nullptr;
     QLineEdit *txtReiseweg = nullptr;
@@ -89,8 +91,6 @@ struct Form
     double travelMinutes = 0;
     // 1 while a mouse button pressed on either dial is held.
     int dialHeld = 0;
-    // The window is closing: every continuous run ends at once.
-    bool closing = false;
 
     // The program's pseudo-random sequence; the same at every start.
     Random rnd;

@@ -4,13 +4,16 @@ namespace vendral {
 
 struct Form;
 
-// Draws the course dial's face onto picFahrt over whatever is there.
+// Gives picFahrt the course dial's face.
 void drawCourseDial(Form &form);
 
-// Sets the heading to the direction of (x, y) in dial coordinates: redraws the
-// dial with its pointer, writes txtFahrtx and txtFahrty, redraws the ship
-// symbol in the ship marker and writes txtWinkel. (0, 0) has no direction and
-// changes nothing.
+// Sets the heading to the direction of (x, y) in dial coordinates: turns the
+// dial's pointer, writes txtFahrtx and txtFahrty, turns the ship symbol in the
+// ship marker and writes txtWinkel. (0, 0) has no direction and changes
+// nothing.
+// y is single precision because the dials' pointer positions and the
+// autopilot's direction reach it that way, and the heading fields, cut down
+// to thousandths, must come out as from those single-precision values.
 void setCourse(Form &form, double x, float y);
 
 } // namespace vendral

@@ -3,19 +3,20 @@
 #include "common/fields.h"
 #include "common/form.h"
 #include "dials/dial.h"
+#include "dials/direction.h"
 
 #include <QLineEdit>
 
 namespace vendral {
 
-void drawCurrentDial(Form &form) { drawDialFace(*form.picStrom, currentDialFace()); }
+void drawCurrentDial(Form &form) { form.picStrom->setFace(currentDialFace()); }
 
 void setCurrent(Form &form, double x, float y)
 {
     DialDirection direction;
     if (!dialDirection(x, y, direction))
         return;
-    drawDialWithPointer(*form.picStrom, currentDialFace(), direction);
+    form.picStrom->setDirection(direction.ux, direction.uy);
     writeComponents(form.txtStromx, form.txtStromy, direction);
     write(form.txtStromW, angleText(x, y));
 }

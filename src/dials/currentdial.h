@@ -4,11 +4,11 @@ namespace vendral {
 
 struct Form;
 
-// Draws the current dial's face onto picStrom over whatever is there.
+// Gives picStrom the current dial's face.
 void drawCurrentDial(Form &form);
 
-// Sets the current's direction to that of (x, y) in dial coordinates: redraws
-// the dial with its pointer, writes txtStromx and txtStromy (each change
+// Sets the current's direction to that of (x, y) in dial coordinates: turns
+// the dial's pointer, writes txtStromx and txtStromy (each change
 // redraws the current field on the chart) and txtStromW. (0, 0) has no
 // direction and changes nothing.
 void setCurrent(Form &form, double x, float y);

@@ -1,80 +1,63 @@
 #pragma once
 
-#include <QColor>
+#include "common/canvas.h"
+#include "common/userscale.h"
+#include "dials/dialface.h"
 
-#include <functional>
+#include <QWidget>
 
-class QLineEdit;
+#include <optional>
 
 namespace vendral {
 
-class PictureBox;
-struct Form;
-
-// What tells one dial face from the other. Both have a ring of radius 0.9,
-// four black cardinal spokes to radius 1, nine eighth spokes to 0.9, a fan of
-// fine spokes and a hub of radius 0.1, drawn in that order.
-struct DialFace
+// A compass dial: a face, drawn once per size and pixel ratio, with a pointer
+// painted from the stored direction. Mouse positions arrive in dial
+// coordinates (origin at the centre, x east, y north).
+class Dial : public QWidget
 {
-    QColor ring;
-    QColor eighthSpokes;
-    QColor fineSpokes;
-    int fineCount = 0;       // fine spokes are drawn for i = 0 .. fineCount
-    double fineRadius = 0;
-    int fineWidth = 1;
-    QColor hub;
-    int hubWidth = 1;
-    QColor pointer;
-};
+    Q_OBJECT
 
-const DialFace &courseDialFace();
-const DialFace &currentDialFace();
-
-// Draws the face over whatever the dial shows; it does not clear.
-void drawDialFace(PictureBox &dial, const DialFace &face);
-
-// A direction set on a dial: the unit vector and its components cut down to
-// thousandths (hx, hy are whole thousandths from -1000 to 1000).
-struct DialDirection
-{
-    double ux = 0;
-    double uy = 0;
-    double hx = 0;
-    double hy = 0;
-};
-
-// The unit vector of (x, y); (0, 0) and vectors that are not finite have no
-// direction and give false.
-bool dialDirection(double x, float y, DialDirection &direction);
-
-// Remembers what was last drawn on a surface, so that drawing the very same
-// picture over it again can be left out: the pixels would not change.
-class SameDrawing
-{
 public:
-    // True when `box` still shows what was recorded for (what, a, b).
-    static bool shows(const PictureBox &box, const void *what, double a, double b);
-    // True when `box` still shows what was recorded for `what`, with any
-    // values; they are handed back.
-    static bool showsAny(const PictureBox &box, const void *what, double &a, double &b);
-    static void record(const PictureBox &box, const void *what, double a, double b);
+    explicit Dial(QWidget *parent = nullptr);
+
+    void setBackColor(const QColor &color);
+    // User coordinates of the drawing area's top-left and bottom-right corners.
+    void setScale(double left, double top, double right, double bottom);
+    // Until a face is set the dial is blank.
+    void setFace(const DialFace &face);
+
+    // The pointer's unit vector, x east and y north; the dial shows no pointer
+    // until the first one is set.
+    void setDirection(double ux, double uy);
+    bool hasDirection() const { return direction_.has_value(); }
+    QPointF direction() const { return direction_.value_or(QPointF()); }
+
+    QRect drawingArea() const;
+    QPointF toPixel(double x, double y) const; // widget pixels
+    QPointF toUser(const QPointF &widgetPos) const;
+    // Moves `child` to a position in pixels of the drawing area.
+    void placePixels(QWidget *child, int x, int y);
+
+signals:
+    void mousePressed(QPointF user, Qt::MouseButton button);
+    void mouseMoved(QPointF user, Qt::MouseButtons buttons);
+    void mouseReleased(QPointF user, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const Canvas &face();
+
+    QColor backColor_{Qt::white};
+    UserScale scale_;
+    std::optional<DialFace> faceStyle_;
+    Canvas face_;
+    bool faceDrawn_ = false;
+    std::optional<QPointF> direction_;
 };
-
-// Clears the dial, draws the face and the pointer to radius 1.1.
-void drawDialWithPointer(PictureBox &dial, const DialFace &face, const DialDirection &direction);
-
-// Writes the components as toText(h / 1000), east first.
-void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &direction);
-
-// The angle in whole degrees from north, clockwise, for the direction (x, y),
-// with " 0°", " 90°", " 180°" and " 270°" on the axes.
-QString angleText(double x, float y);
-
-// The mouse on a dial: a press with any button takes hold and steers, moves
-// steer while held, a release lets go. `dialHeld` is shared by both dials.
-using DialSetter = std::function<void(double x, float y)>;
-void dialMouseDown(Form &form, double x, float y, const DialSetter &set);
-void dialMouseMove(Form &form, double x, float y, const DialSetter &set);
-void dialMouseUp(Form &form);
 
 } // namespace vendral

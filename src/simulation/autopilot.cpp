@@ -1,6 +1,6 @@
 #include "simulation/autopilot.h"
 
-#include "chart/marker.h"
+#include "chart/shipmarker.h"
 #include "common/form.h"
 #include "dials/coursedial.h"
 

@@ -3,6 +3,8 @@
 #include "chart/bearing.h"
 #include "chart/islanddistance.h"
 #include "chart/marker.h"
+#include "chart/shipmarker.h"
+#include "common/canvas.h"
 #include "common/fields.h"
 #include "common/form.h"
 #include "common/numbers.h"
@@ -59,13 +61,14 @@ void timeStep(Form &form)
     const double y = number(form.txtSchiffy);
     form.image1->moveTo(toSingle(x - 0.2), toSingle(y + 0.4));
 
-    // 7.
+    // 7. The bearing line follows the ship marker, if it is shown at all.
     updateBearingLine(form);
 
     // 8. Track, 2 pixels wide and therefore solid although the style is dashed.
-    form.picSee->setDrawStyle(PictureBox::DrawStyle::Dash);
-    form.picSee->setDrawWidth(2);
-    form.picSee->line(x0 + 0.8, y0 - 0.8, x + 0.8, y - 0.8, kTrack);
+    Canvas &chart = form.picSee->canvas();
+    chart.setDrawStyle(Canvas::DrawStyle::Dash);
+    chart.setDrawWidth(2);
+    chart.line(x0 + 0.8, y0 - 0.8, x + 0.8, y - 0.8, kTrack);
 
     // 9.-11. Travel time, split into days, hours and minutes.
     form.travelTime = held(form.travelTime + number(form.txtdt));
@@ -77,7 +80,7 @@ void timeStep(Form &form)
     write(form.txtReisezeith, toText(form.travelHours) + "h");
     write(form.txtReisezeitmin, toText(form.travelMinutes) + "m");
 
-    // 12.
+    // 12. Distance to the island.
     showIslandDistance(form);
 
     // 13. Distance through the water.

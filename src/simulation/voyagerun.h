@@ -1,23 +1,70 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
 class QWidget;
 
 namespace vendral {
 
 struct Form;
 
-// Click of "Fahrt": time steps one after another until a stop is requested
-// ("Stop", the edge of the permitted area, arrival with the island's box
-// ticked) or the window closes. Pending window events run once per pass, so
-// every other handler, a second "Fahrt" included, runs inside the loop.
-// `window` is watched: once it is closed or gone, the loop returns at once.
-void runVoyage(Form &form, QWidget *window);
+// The continuous run ("Fahrt"): time steps one after another until a stop is
+// requested ("Stop", the edge of the permitted area, arrival with the
+// island's box ticked) or the window closes. Pending window events run once
+// per pass, so every other handler runs inside the loop, a second "Fahrt"
+// included, which starts a run nested in the first.
+//
+// One engine per window owns what all runs share: the nesting depth, the stop
+// and closing requests, the delay, and the screen refresh. Steps follow one
+// another far faster than a screen can show them, so while any run is on,
+// repaints are let through at most every kRefreshInterval ms; one asked for
+// sooner is held back and asked for again from the next pass of whichever
+// run is innermost, so the screen keeps up at every depth and the last step
+// always shows.
+class VoyageRun : public QObject
+{
+    Q_OBJECT
 
-// Click of "Stop".
-void requestStop(Form &form);
+public:
+    static constexpr qint64 kRefreshInterval = 20;
+
+    VoyageRun(Form &form, QWidget *window);
+    ~VoyageRun() override;
+
+    // Click of "Fahrt": returns when this run ends.
+    void run();
+    // Click of "Stop".
+    void requestStop();
+    // The window closes: every run ends after its next event processing, and
+    // none starts any more.
+    void close();
+
+    int depth() const { return depth_; }
+    bool closing() const { return closing_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void enter();
+    void leave();
+    bool letEventsRun(const QPointer<VoyageRun> &alive);
+    void pass();
+    void refresh();
+    void askForRepaint();
+
+    Form &form_;
+    QPointer<QWidget> window_;
+    int depth_ = 0;
+    bool closing_ = false;
+    bool repaintHeld_ = false;
+    QElapsedTimer sinceRepaint_;
+};
 
 // The delay before each step in milliseconds: the whole number in txtVerz,
-// 0 for text that is not a whole number.
+// 0 for text that is not a whole number, and held within 0 to 100.
 int delayMilliseconds(const Form &form);
 
 // The arrival test: the ship within 4 sm of the point 3 sm east and 4 sm

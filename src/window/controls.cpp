@@ -1,9 +1,10 @@
 #include "window/controls.h"
 
 #include "chart/bearingline.h"
-#include "chart/marker.h"
+#include "chart/shipmarker.h"
 #include "common/form.h"
 #include "common/picturebox.h"
+#include "dials/dial.h"
 #include "window/artwork.h"
 #include "window/scrollbars.h"
 
@@ -133,20 +134,18 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
     return frame;
 }
 
-PictureBox *makeDial(QWidget *parent, const char *name, const QRect &rect, const QColor &back, const QString &tip)
+Dial *makeDial(QWidget *parent, const char *name, const QRect &rect, const QColor &back, const QString &tip)
 {
-    auto *dial = new PictureBox(parent);
+    auto *dial = new Dial(parent);
     dial->setObjectName(QLatin1String(name));
     dial->setGeometry(rect);
-    dial->setBorder(true);
     dial->setBackColor(back);
-    dial->setSmooth(true);
     dial->setToolTip(tip);
     return dial;
 }
 
 // The compass letters N, W, O, S inside a dial, in the dial's colours.
-void addCompassLetters(PictureBox *dial, int firstIndex, bool descending, const QColor &back, const QColor &fore)
+void addCompassLetters(Dial *dial, int firstIndex, bool descending, const QColor &back, const QColor &fore)
 {
     struct Letter
     {
@@ -260,11 +259,10 @@ void createChart(Form &f, QWidget *client)
     f.linpeil = new BearingLine(f.picSee);
     f.linpeil->setObjectName(QStringLiteral("linpeil"));
 
-    f.image1 = new Marker(f.picSee);
+    f.image1 = new ShipMarker(f.picSee);
     f.image1->setObjectName(QStringLiteral("image1"));
     f.image1->setGeometry(twips(750, 1020, 240, 240));
     f.image1->setBackColor(kBlue);
-    f.image1->setSmooth(true);
 
     f.txtReiseweg = makeReadout(f.picSee, "txtReiseweg", twips(900, 0, 2340, 450));
     f.txtFdW = makeReadout(f.picSee, "txtFdW", twips(3225, 0, 2640, 450));
@@ -276,13 +274,11 @@ void createChart(Form &f, QWidget *client)
     const QImage island = islandPicture();
     f.image2 = new Marker(f.picSee);
     f.image2->setObjectName(QStringLiteral("image2"));
-    f.image2->setGeometry(QRect(twips(7620, 660, 0, 0).topLeft(), island.size()));
+    f.image2->move(twips(7620, 660, 0, 0).topLeft());
     f.image2->setBackColor(QPalette().color(QPalette::Base));
+    f.image2->setPicture(island);
     f.image2->setToolTip(QStringLiteral("Insel verschieben"));
     f.image2->setCursor(Qt::SizeAllCursor);
-    f.image2->clear();
-    f.image2->setScale(0, 0, island.width(), island.height());
-    f.image2->setPicture(island);
 
     f.Check1 = makeCheck(f.image2, "Check1", QStringLiteral("Check1"), twips(375, 300, 240, 240), false,
                          QStringLiteral("automatisch anhalten ein/aus"));

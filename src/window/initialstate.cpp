@@ -2,7 +2,7 @@
 
 #include "chart/bearingline.h"
 #include "chart/islanddistance.h"
-#include "chart/marker.h"
+#include "chart/shipmarker.h"
 #include "common/fields.h"
 #include "common/form.h"
 #include "dials/coursedial.h"

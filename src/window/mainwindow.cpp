@@ -8,6 +8,7 @@
 #include "dials/coursedial.h"
 #include "dials/currentdial.h"
 #include "dials/dial.h"
+#include "dials/direction.h"
 #include "simulation/autopilot.h"
 #include "simulation/timestep.h"
 #include "simulation/travelcounters.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     createControls(form_, this, client);
     drag_ = new MarkerDrag(form_, this);
+    run_ = new VoyageRun(form_, this);
     wireControls();
     wireDials();
     wireMenu();
@@ -53,18 +55,16 @@ MainWindow::MainWindow(QWidget *parent)
         setGeometry(screen->availableGeometry());
 }
 
-MainWindow::~MainWindow()
-{
-    // Any run still on the stack must not touch the controls any more.
-    form_.closing = true;
-}
+// A run still on the stack ends when it finds its engine, a child of the
+// window, gone.
+MainWindow::~MainWindow() = default;
 
 void MainWindow::wireControls()
 {
     Form &f = form_;
     connect(f.Command1, &QPushButton::clicked, this, [this] { timeStep(); });
     connect(f.cmdFahrt, &QPushButton::clicked, this, [this] { runVoyage(); });
-    connect(f.cmdStop, &QPushButton::clicked, this, [&f] { requestStop(f); });
+    connect(f.cmdStop, &QPushButton::clicked, run_, &VoyageRun::requestStop);
     connect(f.Command2, &QPushButton::clicked, this, [this] { resetTravelCounters(); });
     connect(f.Command4, &QPushButton::clicked, this, [&f] { redrawChart(f); });
     connect(f.chkAuto, &QCheckBox::clicked, this, [&f] { autopilotClicked(f); });
@@ -82,12 +82,12 @@ void MainWindow::wireDials()
     Form &f = form_;
     const DialSetter course = [this](double x, float y) { setCourse(x, y); };
     const DialSetter current = [this](double x, float y) { setCurrent(x, y); };
-    const auto wire = [this, &f](PictureBox *dial, const DialSetter &set) {
-        connect(dial, &PictureBox::mousePressed, this,
+    const auto wire = [this, &f](Dial *dial, const DialSetter &set) {
+        connect(dial, &Dial::mousePressed, this,
                 [&f, set](QPointF p) { dialMouseDown(f, p.x(), static_cast<float>(p.y()), set); });
-        connect(dial, &PictureBox::mouseMoved, this,
+        connect(dial, &Dial::mouseMoved, this,
                 [&f, set](QPointF p) { dialMouseMove(f, p.x(), static_cast<float>(p.y()), set); });
-        connect(dial, &PictureBox::mouseReleased, this, [&f] { dialMouseUp(f); });
+        connect(dial, &Dial::mouseReleased, this, [&f] { dialMouseUp(f); });
     };
     wire(f.picFahrt, course);
     wire(f.picStrom, current);
@@ -112,7 +112,7 @@ void MainWindow::drawCurrentField() { vendral::drawCurrentField(form_); }
 void MainWindow::resetToStart() { vendral::resetToStart(form_); }
 void MainWindow::resetTravelCounters() { vendral::resetTravelCounters(form_); }
 void MainWindow::steerToIsland() { vendral::steerToIsland(form_); }
-void MainWindow::runVoyage() { vendral::runVoyage(form_, this); }
+void MainWindow::runVoyage() { run_->run(); }
 
 void MainWindow::showCredits()
 {
@@ -125,8 +125,7 @@ void MainWindow::showCredits()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    form_.closing = true;
-    form_.stopRequested = 1;
+    run_->close();
     if (credits_)
         credits_->reject();
     event->accept();

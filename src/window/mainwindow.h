@@ -10,6 +10,7 @@ class QMessageBox;
 namespace vendral {
 
 class MarkerDrag;
+class VoyageRun;
 
 // The window "Vendral". Constructing it performs start-up; showing it is the
 // caller's business. Its public procedures are the program's named operations,
@@ -39,6 +40,7 @@ public:
 
     Form &form() { return form_; }
     MarkerDrag *markerDrag() const { return drag_; }
+    VoyageRun *voyageRun() const { return run_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,6 +52,7 @@ private:
 
     Form form_;
     MarkerDrag *drag_ = nullptr;
+    VoyageRun *run_ = nullptr;
     QPointer<QMessageBox> credits_;
 };
 

@@ -2,9 +2,9 @@
 
 #include "chart/currentfield.h"
 #include "chart/islanddistance.h"
-#include "chart/marker.h"
 #include "common/form.h"
 #include "common/picturebox.h"
+#include "dials/dial.h"
 #include "dials/coursedial.h"
 #include "dials/currentdial.h"
 #include "window/controls.h"
@@ -76,8 +76,6 @@ void startUp(Form &form, const QSizeF &screenPixels)
     drawCourseDial(form);
     form.picStrom->setScale(-1.3, 1.3, 1.3, -1.3);
     drawCurrentDial(form);
-    form.image1->setScale(-1, -1, 1, 1);
-    form.image1->setDrawWidth(1);
 
     const double w = screenPixels.width() * kTwipsPerPixel;
     const double h = screenPixels.height() * kTwipsPerPixel;

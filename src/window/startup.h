@@ -6,8 +6,8 @@ namespace vendral {
 
 struct Form;
 
-// Runs once before the window is first shown: scales of dials, ship marker and
-// chart, the dial faces, the layout from the screen size (in device-independent
+// Runs once before the window is first shown: scales of dials and chart, the
+// dial faces, the layout from the screen size (in device-independent
 // pixels), the initial state, the distance read-out and the first current field.
 void startUp(Form &form, const QSizeF &screenPixels);
 

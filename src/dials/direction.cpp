@@ -1,0 +1,68 @@
+#include "dials/direction.h"
+
+#include "common/fields.h"
+#include "common/form.h"
+#include "common/numbers.h"
+
+#include <cmath>
+
+namespace vendral {
+namespace {
+
+// The angle read-out converts radians with this constant, not 2 pi.
+constexpr double kAngleTurn = 6.283;
+
+} // namespace
+
+bool dialDirection(double x, float y, DialDirection &direction)
+{
+    const double r = std::hypot(static_cast<double>(y), x);
+    if (!(r > 0) || !std::isfinite(r))
+        return false;
+    direction.ux = x / r;
+    direction.uy = y / r;
+    direction.hx = floorInt(1000 * direction.ux);
+    direction.hy = floorInt(1000 * direction.uy);
+    return true;
+}
+
+void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &direction)
+{
+    write(east, toText(direction.hx / 1000));
+    write(north, toText(direction.hy / 1000));
+}
+
+QString angleText(double x, float y)
+{
+    double n = 0;
+    if (x == 0)
+        n = y > 0 ? 0 : 180;
+    else if (y == 0)
+        n = x > 0 ? 90 : 270;
+    else {
+        const double q = floorInt(std::atan(x / y) * 360 / kAngleTurn);
+        if (x > 0 && y > 0)
+            n = q;
+        else if (y < 0)
+            n = q + 180;
+        else
+            n = q + 360;
+    }
+    return QString::fromStdString(toText(n)) + QChar(0x00B0);
+}
+
+void dialMouseDown(Form &form, double x, float y, const DialSetter &set)
+{
+    form.dialHeld = 1;
+    set(x, y);
+}
+
+void dialMouseMove(Form &form, double x, float y, const DialSetter &set)
+{
+    if (form.dialHeld == 1)
+        set(x, y);
+}
+
+void dialMouseUp(Form &form) { form.dialHeld = 0; }
+
+} // namespace vendral

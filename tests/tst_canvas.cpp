@@ -1,0 +1,210 @@
+// The drawing surface: user scale, retained image, pen state, clipping of far
+// end points; and the picture box that shows it, with children placed in user
+// units.
+#include "chart/marker.h"
+#include "common/canvas.h"
+#include "common/clipping.h"
+#include "common/picturebox.h"
+
+#include <QtTest>
+
+#include <cfloat>
+
+using namespace vendral;
+
+namespace {
+
+QColor at(const Canvas &canvas, double x, double y)
+{
+    const QPointF p = canvas.toPixel(x, y) * canvas.image().devicePixelRatio();
+    return canvas.image().pixelColor(int(p.x()), int(p.y()));
+}
+
+// A cleared canvas with the chart's scale: (0, 100) top left, (100, 0) bottom right.
+Canvas chartCanvas(const QSize &size, const QColor &back, qreal dpr = 1.0)
+{
+    Canvas canvas(size, dpr);
+    canvas.setBackColor(back);
+    canvas.setScale(UserScale(0, 100, 100, 0));
+    canvas.clear();
+    return canvas;
+}
+
+} // namespace
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clipLine_data()
+    {
+        QTest::addColumn<QLineF>("line");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QLineF>("clipped");
+        QTest::newRow("inside") << QLineF(10, 10, 20, 20) << true << QLineF(10, 10, 20, 20);
+        QTest::newRow("crossing") << QLineF(-50, 50, 150, 50) << true << QLineF(0, 50, 100, 50);
+        QTest::newRow("outside") << QLineF(-50, -50, -10, -10) << false << QLineF();
+        QTest::newRow("far away end") << QLineF(50, 50, 50, 1e300) << true << QLineF(50, 50, 50, 100);
+        QTest::newRow("both far away") << QLineF(-1e300, 50, 1e300, 50) << true << QLineF(0, 50, 100, 50);
+        QTest::newRow("largest doubles") << QLineF(-DBL_MAX, 50, DBL_MAX, 50) << true << QLineF(0, 50, 100, 50);
+        QTest::newRow("not a number") << QLineF(qQNaN(), 0, 10, 10) << false << QLineF();
+        QTest::newRow("infinite") << QLineF(0, 0, qInf(), 10) << false << QLineF();
+        QTest::newRow("a point") << QLineF(5, 5, 5, 5) << true << QLineF(5, 5, 5, 5);
+        QTest::newRow("steep from inside") << QLineF(50, 50, 1e300, 3e300) << true << QLineF(50, 50, 50 + 50 / 3.0, 100);
+        QTest::newRow("corner to far") << QLineF(0, 0, -1e300, -1e300) << true << QLineF(0, 0, 0, 0);
+    }
+
+    void clipLine()
+    {
+        QFETCH(QLineF, line);
+        QFETCH(bool, visible);
+        QFETCH(QLineF, clipped);
+        QCOMPARE(vendral::clipLine(line, QRectF(0, 0, 100, 100)), visible);
+        if (visible) {
+            QVERIFY(qAbs(line.x1() - clipped.x1()) < 1e-9 && qAbs(line.y1() - clipped.y1()) < 1e-9);
+            QVERIFY(qAbs(line.x2() - clipped.x2()) < 1e-9 && qAbs(line.y2() - clipped.y2()) < 1e-9);
+        }
+    }
+
+    void pixelCoordinatesSaturate()
+    {
+        QCOMPARE(pixelCoordinate(12.4), 12);
+        QCOMPARE(pixelCoordinate(1e300), 1000000);
+        QCOMPARE(pixelCoordinate(-1e300), -1000000);
+        QCOMPARE(pixelCoordinate(qQNaN()), 0);
+    }
+
+    void userScaleMapsTheArea()
+    {
+        const UserScale chart(0, 100, 100, 0);
+        const QSizeF area(200, 100);
+        QCOMPARE(chart.toPixel(area, 0, 100), QPointF(0, 0));
+        QCOMPARE(chart.toPixel(area, 100, 0), QPointF(200, 100));
+        QCOMPARE(chart.toPixel(area, 50, 25), QPointF(100, 75));
+        const QPointF back = chart.toUser(area, chart.toPixel(area, 42.9, 17.2));
+        QVERIFY(qAbs(back.x() - 42.9) < 1e-9 && qAbs(back.y() - 17.2) < 1e-9);
+        QCOMPARE(chart.pixelsPerUnitX(area), 2.0);
+        QCOMPARE(UserScale().toPixel(area, 3, 4), QPointF(3, 4));
+    }
+
+    void drawingsStayUntilCleared()
+    {
+        Canvas canvas = chartCanvas(QSize(100, 100), Qt::blue);
+        canvas.setDrawWidth(3);
+        canvas.line(10, 50, 90, 50, Qt::yellow);
+        canvas.point(20, 20, Qt::white);
+        canvas.circle(50, 50, 30, Qt::red);
+        QCOMPARE(at(canvas, 30, 50), QColor(Qt::yellow));
+        QCOMPARE(at(canvas, 20, 20), QColor(Qt::white));
+        QCOMPARE(at(canvas, 50, 80), QColor(Qt::red));
+        QCOMPARE(at(canvas, 70, 70), QColor(Qt::blue));
+        // A copy keeps what was drawn when it was taken.
+        const Canvas copy = canvas;
+        canvas.clear();
+        QCOMPARE(at(canvas, 30, 50), QColor(Qt::blue));
+        QCOMPARE(at(copy, 30, 50), QColor(Qt::yellow));
+    }
+
+    // Dotted and dashed lines one pixel wide leave gaps; wider ones are solid.
+    void drawStyleOnlyForThinLines_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("gaps");
+        QTest::newRow("solid") << 0 << 1 << false;
+        QTest::newRow("dashed") << 1 << 1 << true;
+        QTest::newRow("dotted") << 2 << 1 << true;
+        QTest::newRow("dashed but wide") << 1 << 2 << false;
+    }
+
+    void drawStyleOnlyForThinLines()
+    {
+        QFETCH(int, style);
+        QFETCH(int, width);
+        QFETCH(bool, gaps);
+        Canvas canvas(QSize(100, 100));
+        canvas.setBackColor(Qt::black);
+        canvas.clear();
+        canvas.setDrawStyle(Canvas::DrawStyle(style));
+        canvas.setDrawWidth(width);
+        canvas.line(10, 50, 90, 50, Qt::white);
+        int lit = 0;
+        for (int x = 10; x < 90; ++x)
+            lit += at(canvas, x + 0.25, 50.25) == QColor(Qt::white);
+        QCOMPARE(lit < 75, gaps);
+        QVERIFY(lit > 20);
+    }
+
+    void farEndPointsAreClippedNotDrawn()
+    {
+        Canvas canvas = chartCanvas(QSize(100, 100), Qt::black);
+        canvas.setDrawWidth(2);
+        canvas.line(50, 50, 1e300, 50, Qt::white);
+        canvas.line(40, -1e300, 40, 1e300, Qt::white);
+        canvas.line(-1e300, -1e300, 1e300, 1e300, Qt::white);
+        canvas.line(qQNaN(), 0, 1, 1, Qt::white);
+        canvas.circle(1e300, 1e300, 5, Qt::white);
+        canvas.circle(50, 50, 1e300, Qt::white);
+        canvas.point(-1e300, 0, Qt::white);
+        canvas.setCurrentPos(1e300, 1e300);
+        canvas.print(QStringLiteral("far"));
+        QCOMPARE(at(canvas, 75, 50), QColor(Qt::white));
+        QCOMPARE(at(canvas, 40, 40), QColor(Qt::white));
+    }
+
+    // A widget showing the canvas repaints only what a drawing changed.
+    void drawingsReportTheirArea()
+    {
+        Canvas canvas = chartCanvas(QSize(200, 200), Qt::black);
+        QRect dirty;
+        canvas.setDirtyHandler([&dirty](const QRect &area) { dirty |= area; });
+        canvas.line(10, 90, 20, 80, Qt::white);
+        QVERIFY(dirty.contains(QRect(20, 20, 20, 20)));
+        QVERIFY(dirty.width() < 40 && dirty.height() < 40);
+    }
+
+    void resizeKeepsTheDrawingAtThePixelRatio_data()
+    {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("2") << 2.0;
+    }
+
+    void resizeKeepsTheDrawingAtThePixelRatio()
+    {
+        QFETCH(qreal, dpr);
+        Canvas canvas = chartCanvas(QSize(100, 100), Qt::black);
+        canvas.setDrawWidth(4);
+        canvas.line(0, 50, 100, 50, Qt::green);
+        canvas.resize(QSize(200, 150), dpr);
+        QCOMPARE(canvas.image().size(), QSize(200, 150) * dpr);
+        QCOMPARE(canvas.image().devicePixelRatio(), dpr);
+        QCOMPARE(at(canvas, 30, 50), QColor(Qt::green));
+    }
+
+    void pictureBoxShowsItsCanvasInsideTheBorder()
+    {
+        PictureBox box;
+        box.setBorder(true);
+        box.resize(204, 104);
+        box.setScale(0, 100, 100, 0);
+        QCOMPARE(box.drawingArea(), QRect(2, 2, 200, 100));
+        QCOMPARE(box.toPixel(50, 25), QPointF(102, 77));
+        QCOMPARE(box.canvas().size(), QSize(200, 100));
+        // A marker keeps its place in chart units when the box changes size.
+        Marker marker(&box);
+        marker.moveTo(42.9f, 17.2f);
+        QCOMPARE(marker.left(), 42.9f);
+        QCOMPARE(marker.pos(), QPoint(88, 85));
+        box.resize(404, 204);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(marker.pos(), QPoint(174, 168));
+        marker.moveTo(1e30f, -1e30f);
+        QCOMPARE(marker.pos(), QPoint(1000000, 1000000));
+    }
+};
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"
