@@ -256,6 +256,76 @@ private slots:
         QVERIFY(shown == expected);
     }
 
+    // The keyboard turns a dial through the same procedure as the mouse:
+    // Right and Up clockwise, Left and Down back, PageUp and PageDown by 10.
+    void keysTurnTheDials_data()
+    {
+        QTest::addColumn<bool>("course");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<double>("startAngle");
+        QTest::addColumn<int>("turn");
+        const int right = Qt::Key_Right, left = Qt::Key_Left, up = Qt::Key_Up, down = Qt::Key_Down;
+        const int pageUp = Qt::Key_PageUp, pageDown = Qt::Key_PageDown;
+        QTest::newRow("course, right") << true << QList<int>{right} << 90.0 << 1;
+        QTest::newRow("course, up and down") << true << QList<int>{up, up, down} << 90.0 << 1;
+        QTest::newRow("course, left past north") << true << QList<int>{left, left, left} << 1.0 << -3;
+        QTest::newRow("course, pages") << true << QList<int>{pageDown, pageDown, pageUp} << 90.0 << -10;
+        QTest::newRow("course, ten from a mouse angle") << true << QList<int>(10, right) << 33.7 << 10;
+        QTest::newRow("current, right") << false << QList<int>{right} << 0.0 << 1;
+        QTest::newRow("current, ten back") << false << QList<int>(10, left) << 200.0 << -10;
+    }
+
+    void keysTurnTheDials()
+    {
+        QFETCH(bool, course);
+        QFETCH(QList<int>, keys);
+        QFETCH(double, startAngle);
+        QFETCH(int, turn);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Form &f = w.form();
+        Dial *dial = course ? f.picFahrt : f.picStrom;
+        // A click gives the dial the focus and sets the start direction.
+        const double a = qDegreesToRadians(startAngle);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                          dial->mapTo(&w, dial->toPixel(0.8 * std::sin(a), 0.8 * std::cos(a)).toPoint()));
+        QCOMPARE(QApplication::focusWidget(), dial);
+        const QPointF start = dial->direction();
+        const int expected = (nearestDegree(start.x(), start.y()) + turn + 360) % 360;
+        QSignalSpy east(course ? f.txtFahrtx : f.txtStromx, &QLineEdit::textChanged);
+        QSignalSpy north(course ? f.txtFahrty : f.txtStromy, &QLineEdit::textChanged);
+        for (int key : keys)
+            QTest::keyClick(w.windowHandle(), Qt::Key(key));
+        // Exactly the whole-degree turn, however the components were cut.
+        const QPointF d = dial->direction();
+        const double shown = std::fmod(qRadiansToDegrees(std::atan2(d.x(), d.y())) + 360, 360);
+        QVERIFY2(qAbs(shown - expected) < 1e-6, qPrintable(QString::number(shown, 'g', 12)));
+        // The fields follow at once, as for a direction set with the mouse.
+        QVERIFY(east.count() + north.count() > 0);
+        const QPointF u = unitVector(expected);
+        QCOMPARE((course ? f.txtWinkel : f.txtStromW)->text(), angleText(u.x(), float(u.y())));
+    }
+
+    // Tab reaches both dials, and a dial shows that it has the focus.
+    void tabReachesTheDials()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Form &f = w.form();
+        const QImage unfocused = ownPixels(f.picStrom);
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 80 && reached.size() < 2; ++i) {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == f.picFahrt || QApplication::focusWidget() == f.picStrom)
+                reached.insert(QApplication::focusWidget());
+        }
+        QCOMPARE(reached.size(), 2);
+        f.picStrom->setFocus();
+        QVERIFY(ownPixels(f.picStrom) != unfocused);
+    }
+
     void angleTextOnTheAxes()
     {
         QCOMPARE(angleText(0, 1), QStringLiteral(" 0°"));

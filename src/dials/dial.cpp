@@ -1,7 +1,9 @@
 #include "dials/dial.h"
 
 #include "common/sunkenborder.h"
+#include "dials/direction.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ Dial::Dial(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void Dial::setBackColor(const QColor &color)
@@ -96,6 +99,40 @@ void Dial::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawImage(drawingArea().topLeft(), shown.image());
     drawSunkenBorder(painter, rect());
+    if (hasFocus()) {
+        // A dotted frame just inside the border, in the pointer's colour,
+        // which stands out on either face.
+        QPen pen(faceStyle_ ? faceStyle_->pointer : QColor(Qt::black), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(drawingArea().adjusted(1, 1, -2, -2));
+    }
+}
+
+void Dial::keyPressEvent(QKeyEvent *event)
+{
+    const int turn = keyTurn(event->key());
+    if (turn == 0 || !direction_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool turnedByKey = keyAngle_ && *direction_ == keyDirection_;
+    const int from = turnedByKey ? *keyAngle_ : nearestDegree(direction_->x(), direction_->y());
+    const int angle = ((from + turn) % 360 + 360) % 360;
+    emit turnRequested(unitVector(angle));
+    keyAngle_ = angle;
+    keyDirection_ = direction();
+}
+
+void Dial::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void Dial::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void Dial::mousePressEvent(QMouseEvent *event) { emit mousePressed(toUser(event->position()), event->button()); }

@@ -12,7 +12,8 @@ namespace vendral {
 
 // A compass dial: a face, drawn once per size and pixel ratio, with a pointer
 // painted from the stored direction. Mouse positions arrive in dial
-// coordinates (origin at the centre, x east, y north).
+// coordinates (origin at the centre, x east, y north). The dial takes the
+// focus with Tab and with a click; keys ask for a turn by whole degrees.
 class Dial : public QWidget
 {
     Q_OBJECT
@@ -42,12 +43,19 @@ signals:
     void mousePressed(QPointF user, Qt::MouseButton button);
     void mouseMoved(QPointF user, Qt::MouseButtons buttons);
     void mouseReleased(QPointF user, Qt::MouseButton button);
+    // A key asks for the unit vector of a whole-degree angle. Turns by key
+    // add up exactly: each starts from the angle the last one asked for, as
+    // long as nothing else has turned the dial since.
+    void turnRequested(QPointF direction);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     const Canvas &face();
@@ -58,6 +66,8 @@ private:
     Canvas face_;
     bool faceDrawn_ = false;
     std::optional<QPointF> direction_;
+    std::optional<int> keyAngle_;
+    QPointF keyDirection_;
 };
 
 } // namespace vendral

@@ -4,6 +4,8 @@
 #include "common/form.h"
 #include "common/numbers.h"
 
+#include <QtMath>
+
 #include <cmath>
 
 namespace vendral {
@@ -49,6 +51,31 @@ QString angleText(double x, float y)
             n = q + 360;
     }
     return QString::fromStdString(toText(n)) + QChar(0x00B0);
+}
+
+int keyTurn(int key)
+{
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Up: return 1;
+    case Qt::Key_Left:
+    case Qt::Key_Down: return -1;
+    case Qt::Key_PageUp: return 10;
+    case Qt::Key_PageDown: return -10;
+    default: return 0;
+    }
+}
+
+int nearestDegree(double x, double y)
+{
+    const int degrees = static_cast<int>(std::lround(qRadiansToDegrees(std::atan2(x, y))));
+    return (degrees % 360 + 360) % 360;
+}
+
+QPointF unitVector(int degrees)
+{
+    const double a = qDegreesToRadians(static_cast<double>(degrees));
+    return QPointF(std::sin(a), std::cos(a));
 }
 
 void dialMouseDown(Form &form, double x, float y, const DialSetter &set)

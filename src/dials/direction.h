@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 
 #include <functional>
@@ -31,6 +32,18 @@ void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &dir
 // The angle in whole degrees from north, clockwise, for the direction (x, y),
 // with " 0°", " 90°", " 180°" and " 270°" on the axes.
 QString angleText(double x, float y);
+
+// The keyboard on a dial: the turn in whole degrees clockwise that a key
+// asks for (Right and Up 1, Left and Down -1, PageUp 10, PageDown -10), 0
+// for any other key.
+int keyTurn(int key);
+
+// The angle of the unit vector (x east, y north) in whole degrees from north,
+// clockwise, rounded to the nearest degree: 0 to 359.
+int nearestDegree(double x, double y);
+
+// The unit vector of a whole-degree angle, x east and y north.
+QPointF unitVector(int degrees);
 
 // The mouse on a dial: a press with any button takes hold and steers, moves
 // steer while held, a release lets go. `dialHeld` is shared by both dials.

@@ -88,6 +88,7 @@ void MainWindow::wireDials()
         connect(dial, &Dial::mouseMoved, this,
                 [&f, set](QPointF p) { dialMouseMove(f, p.x(), static_cast<float>(p.y()), set); });
         connect(dial, &Dial::mouseReleased, this, [&f] { dialMouseUp(f); });
+        connect(dial, &Dial::turnRequested, this, [set](QPointF d) { set(d.x(), static_cast<float>(d.y())); });
     };
     wire(f.picFahrt, course);
     wire(f.picStrom, current);
