@@ -3,6 +3,7 @@
 #include "common/sunkenborder.h"
 #include "dials/direction.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +50,10 @@ void Dial::setDirection(double ux, double uy)
         return;
     direction_ = direction;
     update(drawingArea());
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, nearestDegree(ux, uy));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QRect Dial::drawingArea() const
@@ -117,7 +122,12 @@ void Dial::keyPressEvent(QKeyEvent *event)
     }
     const bool turnedByKey = keyAngle_ && *direction_ == keyDirection_;
     const int from = turnedByKey ? *keyAngle_ : nearestDegree(direction_->x(), direction_->y());
-    const int angle = ((from + turn) % 360 + 360) % 360;
+    turnTo(from + turn);
+}
+
+void Dial::turnTo(int degrees)
+{
+    const int angle = (degrees % 360 + 360) % 360;
     emit turnRequested(unitVector(angle));
     keyAngle_ = angle;
     keyDirection_ = direction();

@@ -32,6 +32,8 @@ public:
     void setDirection(double ux, double uy);
     bool hasDirection() const { return direction_.has_value(); }
     QPointF direction() const { return direction_.value_or(QPointF()); }
+    // Asks for the direction of a whole-degree angle, as the keys do.
+    void turnTo(int degrees);
 
     QRect drawingArea() const;
     QPointF toPixel(double x, double y) const; // widget pixels

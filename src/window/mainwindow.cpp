@@ -13,6 +13,7 @@
 #include "simulation/timestep.h"
 #include "simulation/travelcounters.h"
 #include "simulation/voyagerun.h"
+#include "window/accessibility.h"
 #include "window/artwork.h"
 #include "window/controls.h"
 #include "window/initialstate.h"
@@ -33,6 +34,7 @@ namespace vendral {
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vendral"));
     setWindowIcon(programIcon());
