@@ -71,7 +71,9 @@ double readDecimal(std::string_view s, size_t i)
     if (digitCount == 0 || firstSignificant == std::string::npos)
         return 0.0;
 
-    long exponent = 0;
+    // Saturates at 10^9, far beyond any double's range; 64 bits hold ten times
+    // that on every platform, where a long may have only 32.
+    std::int64_t exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
         size_t j = i + 1;
         bool negative = false;
@@ -79,7 +81,7 @@ double readDecimal(std::string_view s, size_t i)
             negative = s[j++] == '-';
         if (j < s.size() && isDigit(s[j])) {
             for (; j < s.size() && isDigit(s[j]); ++j)
-                exponent = std::min(exponent * 10 + (s[j] - '0'), 1000000000L);
+                exponent = std::min<std::int64_t>(exponent * 10 + (s[j] - '0'), 1000000000);
             if (negative)
                 exponent = -exponent;
         }
@@ -92,7 +94,8 @@ double readDecimal(std::string_view s, size_t i)
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Decimal exponent of the leading significant digit decides the side.
-        const long leading = static_cast<long>(intDigits) - static_cast<long>(firstSignificant) - 1 + exponent;
+        const std::int64_t leading =
+            static_cast<std::int64_t>(intDigits) - static_cast<std::int64_t>(firstSignificant) - 1 + exponent;
         return leading > 0 ? DBL_MAX : 0.0;
     }
     return held(value);
