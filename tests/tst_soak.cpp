@@ -113,22 +113,21 @@ private:
         // it started or a popup that it opened (a field's context menu).
         if (!busy_.empty() && runs().depth() <= busy_.back() && !QApplication::activePopupWidget())
             return;
-        if (left_ == 0) {
-            if (runs().depth() > 0)
-                click(f_.cmdStop, QPointF(0.5, 0.5));
-            else if (busy_.empty()) {
-                finished_ = true;
-                done_();
-            }
-            return;
-        }
-        --left_;
         busy_.push_back(runs().depth());
-        deepest = std::max(deepest, runs().depth());
-        act();
-        if (++performed % 100 == 0)
-            check();
+        if (left_ > 0) {
+            --left_;
+            deepest = std::max(deepest, runs().depth());
+            act();
+            if (++performed % 100 == 0)
+                check();
+        } else if (runs().depth() > 0) {
+            click(f_.cmdStop, QPointF(0.5, 0.5)); // let every run wind down
+        }
         busy_.pop_back();
+        if (left_ == 0 && runs().depth() == 0 && busy_.empty()) {
+            finished_ = true;
+            done_();
+        }
     }
 
     void act()
