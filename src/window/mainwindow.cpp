@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QWindow>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,6 +29,12 @@
 #include <QScrollBar>
 
 namespace vendral {
+namespace {
+
+// Room for a window manager's title bar and borders, in pixels.
+const QMargins kFrameAllowance(8, 40, 8, 8);
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -47,10 +54,16 @@ MainWindow::MainWindow(QWidget *parent)
 
     QScreen *screen = this->screen();
     startUp(form_, screen ? QSizeF(screen->size()) : QSizeF(1024, 768));
-    // The layout is computed for a window that covers the screen: that is
-    // also its normal size, should no window manager maximise it.
-    if (screen)
-        setGeometry(screen->availableGeometry());
+    // The layout is computed for a window that covers the screen. Its normal
+    // place, where a window manager puts it back from maximised, is the
+    // screen's available area less room for a frame whose size is not known
+    // before the window is shown: placed by the frame's corner, so that the
+    // title bar is on the screen.
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        move(area.topLeft());
+        resize(area.marginsRemoved(kFrameAllowance).size());
+    }
 }
 
 MainWindow::~MainWindow()
@@ -121,6 +134,62 @@ void MainWindow::showCredits()
     box.setObjectName(QStringLiteral("credits"));
     credits_ = &box;
     box.exec();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if ((change->oldState() & large) && !(windowState() & (large | Qt::WindowMinimized))) {
+        // The window manager's new place for the window may arrive before or
+        // after this event.
+        restoring_ = true;
+        staleGeometry_ = geometry();
+        requested_ = QRect();
+        QMetaObject::invokeMethod(this, &MainWindow::keepFrameOnScreen, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    keepFrameOnScreen();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    keepFrameOnScreen();
+}
+
+void MainWindow::keepFrameOnScreen()
+{
+    if (!restoring_ || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        || !screen() || !windowHandle())
+        return;
+    // Asked of the window system each time: the frame of a normal window may
+    // differ from that of a maximised one, and news of it may come late.
+    const QMargins margins = windowHandle()->frameMargins();
+    const QRect area = screen()->availableGeometry();
+    const QRect client = geometry();
+    if (area.contains(client.marginsAdded(margins))) {
+        // Inside; unless this is still the place from before the window
+        // manager restored the window, there is nothing more to do.
+        if (client != staleGeometry_)
+            restoring_ = false;
+        return;
+    }
+    const QRect inside = area.marginsRemoved(margins);
+    // A window manager that will not have the window there has the last word.
+    if (inside == requested_) {
+        restoring_ = false;
+        return;
+    }
+    requested_ = inside;
+    setGeometry(inside);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -42,15 +42,26 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void wireControls();
     void wireDials();
     void wireMenu();
+    // Puts the normal window, frame included, inside the screen's available
+    // area after it has come back from being maximised.
+    void keepFrameOnScreen();
 
     Form form_;
     MarkerDrag *drag_ = nullptr;
     QPointer<QMessageBox> credits_;
+    // Set when the window leaves the maximised state, until its restored
+    // place is known; `staleGeometry_` is the place before that.
+    bool restoring_ = false;
+    QRect staleGeometry_;
+    QRect requested_;
 };
 
 } // namespace vendral
