@@ -27,12 +27,17 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace vendral {
 namespace {
 
 // Room for a window manager's title bar and borders, in pixels.
 const QMargins kFrameAllowance(8, 40, 8, 8);
+// How often and how far apart the place of a window back from maximised is
+// checked.
+constexpr int kFrameChecks = 20;
+constexpr std::chrono::milliseconds kFrameCheckInterval(50);
 
 } // namespace
 
@@ -144,52 +149,29 @@ void MainWindow::changeEvent(QEvent *event)
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
     const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
     if ((change->oldState() & large) && !(windowState() & (large | Qt::WindowMinimized))) {
-        // The window manager's new place for the window may arrive before or
-        // after this event.
-        restoring_ = true;
-        staleGeometry_ = geometry();
-        requested_ = QRect();
-        QMetaObject::invokeMethod(this, &MainWindow::keepFrameOnScreen, Qt::QueuedConnection);
+        frameChecks_ = kFrameChecks;
+        QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
     }
-}
-
-void MainWindow::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    keepFrameOnScreen();
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    keepFrameOnScreen();
 }
 
 void MainWindow::keepFrameOnScreen()
 {
-    if (!restoring_ || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
-        || !screen() || !windowHandle())
+    if (frameChecks_ <= 0 || windowState() != Qt::WindowNoState || !screen() || !windowHandle()) {
+        frameChecks_ = 0;
         return;
-    // Asked of the window system each time: the frame of a normal window may
-    // differ from that of a maximised one, and news of it may come late.
+    }
+    --frameChecks_;
+    // Asked of the window system each time: a normal window's frame differs
+    // from a maximised one's, and the news of it may come late.
     const QMargins margins = windowHandle()->frameMargins();
     const QRect area = screen()->availableGeometry();
-    const QRect client = geometry();
-    if (area.contains(client.marginsAdded(margins))) {
-        // Inside; unless this is still the place from before the window
-        // manager restored the window, there is nothing more to do.
-        if (client != staleGeometry_)
-            restoring_ = false;
-        return;
-    }
-    const QRect inside = area.marginsRemoved(margins);
-    // A window manager that will not have the window there has the last word.
-    if (inside == requested_) {
-        restoring_ = false;
-        return;
-    }
-    requested_ = inside;
-    setGeometry(inside);
+    if (!area.contains(geometry().marginsAdded(margins)))
+        setGeometry(area.marginsRemoved(margins));
+    // The window manager's restored place and its frame arrive in events of
+    // their own, some of them after the change of state and without notice:
+    // the place is checked again a few times while they settle.
+    if (frameChecks_ > 0)
+        QTimer::singleShot(kFrameCheckInterval, this, &MainWindow::keepFrameOnScreen);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

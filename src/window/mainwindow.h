@@ -43,8 +43,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void wireControls();
@@ -57,11 +55,8 @@ private:
     Form form_;
     MarkerDrag *drag_ = nullptr;
     QPointer<QMessageBox> credits_;
-    // Set when the window leaves the maximised state, until its restored
-    // place is known; `staleGeometry_` is the place before that.
-    bool restoring_ = false;
-    QRect staleGeometry_;
-    QRect requested_;
+    // Checks of the window's place still to come after leaving maximised.
+    int frameChecks_ = 0;
 };
 
 } // namespace vendral
