@@ -351,8 +351,8 @@ void chainFocus(const Form &f)
 
 void applyWindowStyle(Form &f, QMainWindow *window)
 {
-    // Owned by the window and made after the widgets that use it, so that it
-    // outlives them.
+    // Owned by the window and made after the widgets that use it: the window
+    // deletes its children in the order they were made, so it outlives them.
     auto *style = new WindowStyle;
     style->setParent(window);
     for (QScrollBar *bar : {f.hscfahrtv, f.hscstromv, f.hscdt, f.hscverz})

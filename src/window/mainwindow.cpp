@@ -21,13 +21,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QWindow>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
+
+#include <chrono>
 
 namespace vendral {
 namespace {
@@ -38,6 +40,7 @@ const QMargins kFrameAllowance(8, 40, 8, 8);
 // checked.
 constexpr int kFrameChecks = 20;
 constexpr std::chrono::milliseconds kFrameCheckInterval(50);
+constexpr Qt::WindowStates kLarge = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 } // namespace
 
@@ -147,8 +150,7 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if ((change->oldState() & large) && !(windowState() & (large | Qt::WindowMinimized))) {
+    if ((change->oldState() & kLarge) && !(windowState() & (kLarge | Qt::WindowMinimized))) {
         frameChecks_ = kFrameChecks;
         QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
     }
@@ -156,7 +158,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::keepFrameOnScreen()
 {
-    if (frameChecks_ <= 0 || windowState() != Qt::WindowNoState || !screen() || !windowHandle()) {
+    if (frameChecks_ <= 0 || (windowState() & (kLarge | Qt::WindowMinimized)) || !screen() || !windowHandle()) {
         frameChecks_ = 0;
         return;
     }
