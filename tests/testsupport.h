@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include <condition_variable>
@@ -78,6 +79,25 @@ inline int countColour(const vendral::PictureBox &box, const QColor &colour)
             n += (line[x] | 0xFF000000u) == wanted;
     }
     return n;
+}
+
+// Where one part of a scroll bar (an arrow, the track, the thumb) lies in it.
+inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
 // Puts the voyage into a known state for one step: autopilot off, no current,

@@ -150,18 +150,28 @@ private slots:
         QVERIFY(qAbs(f.image2->left() - 30.5) < 0.2);
     }
 
+    // With any button, a press on the box inside the island is the box's.
+    void pressOnTheIslandsBoxIsNoDrag_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+
     void pressOnTheIslandsBoxIsNoDrag()
     {
+        QFETCH(Qt::MouseButton, button);
         auto w = shown();
         Form &f = w->form();
         QWindow *window = w->windowHandle();
         const QPoint box = centreOf(*w, f.Check1);
-        QTest::mouseClick(window, Qt::LeftButton, {}, box);
-        QVERIFY(f.Check1->isChecked());
-        QTest::mousePress(window, Qt::LeftButton, {}, box);
+        QTest::mouseClick(window, button, {}, box);
+        QCOMPARE(f.Check1->isChecked(), button == Qt::LeftButton);
+        QTest::mousePress(window, button, {}, box);
         QVERIFY(!w->markerDrag()->dragging());
         QTest::mouseMove(window, onChart(*w, 30, 30));
-        QTest::mouseRelease(window, Qt::LeftButton, {}, onChart(*w, 30, 30));
+        QTest::mouseRelease(window, button, {}, onChart(*w, 30, 30));
         QCOMPARE(f.image2->left(), 80.0f);
         QCOMPARE(text(*w, "txtInselx"), QStringLiteral("80"));
     }

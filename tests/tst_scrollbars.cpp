@@ -1,9 +1,6 @@
 // The parameter scroll bars: direction, range, and commit-only notification.
 #include "testsupport.h"
 
-#include <QStyle>
-#include <QStyleOptionSlider>
-
 using namespace vendral;
 using namespace testing;
 
@@ -12,21 +9,7 @@ namespace {
 // Clicks one part of a scroll bar (an arrow or the track) as a user would.
 void clickPart(QScrollBar *bar, QStyle::SubControl part)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    if (bar->orientation() == Qt::Horizontal)
-        option.state |= QStyle::State_Horizontal;
-    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, part).center());
 }
 
 } // namespace

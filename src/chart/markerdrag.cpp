@@ -89,11 +89,16 @@ bool MarkerDrag::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *mouse = static_cast<QMouseEvent *>(event);
     if (type == QEvent::MouseButtonPress) {
-        if (!dragging() && (watched == form_.image1 || watched == form_.image2)) {
-            begin(static_cast<Marker *>(watched));
+        if (dragging() || (watched != form_.image1 && watched != form_.image2))
+            return false;
+        auto *marker = static_cast<Marker *>(watched);
+        // A press on a control inside the marker (the island's box) belongs to
+        // that control, with any button: one it ignores must not reach the
+        // marker as the start of a drag.
+        if (marker->childAt(mouse->position().toPoint()))
             return true;
-        }
-        return false;
+        begin(marker);
+        return true;
     }
     if (!dragging())
         return false;

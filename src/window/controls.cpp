@@ -6,7 +6,9 @@
 #include "common/picturebox.h"
 #include "dials/dial.h"
 #include "window/artwork.h"
+#include "window/captionfit.h"
 #include "window/scrollbars.h"
+#include "window/windowstyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +21,8 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace vendral {
 namespace {
@@ -84,6 +88,10 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(rect);
+    // A static label is drawn on its container: it lies under every control
+    // it overlaps, and presses, clicks and tooltips go to what lies below.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->lower();
     label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     if (back.isValid()) {
         label->setAutoFillBackground(true);
@@ -119,9 +127,10 @@ QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &caption, 
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, Qt::Orientation orientation, const QRect &rect,
                           int first, int last, int value)
 {
-    auto *bar = new QScrollBar(orientation, parent);
+    auto *bar = new ParameterBar(orientation, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(rect);
+    bar->setFocusPolicy(Qt::StrongFocus);
     setupScrollBar(bar, first, last, value);
     return bar;
 }
@@ -301,6 +310,52 @@ void createMenu(Form &f, QMainWindow *window)
     f.cmdc = add("cmdc", QStringLiteral("c"));
 }
 
+// Tab goes through the window in reading order: panel by panel (control
+// stand, current panel, time panel, chart), within a panel row by row from the
+// top, left to right within a row. The markers come after the chart's fixed
+// controls, in their reading order at start-up (the island above the ship).
+void chainFocus(const Form &f)
+{
+    const std::vector<QWidget *> order = {
+        f.txtFahrtx, f.txtFahrty, f.txtWinkel, f.txtFahrtv,
+        f.picFahrt, f.hscfahrtv,
+        f.cmdFahrt, f.Command1, f.cmdStop, f.chkAuto,
+        f.txtSchiffx, f.txtInselx,
+        f.txtSchiffy, f.chkPeil, f.txtInsely,
+        f.txtStromx, f.txtStromy, f.txtStromW, f.txtStromv,
+        f.picStrom, f.hscstromv,
+        f.txtdt, f.hscdt, f.txtReisezeitd, f.txtReisezeith, f.txtReisezeitmin, f.Command2, f.txtVerz, f.hscverz,
+        f.txtAbstand, f.Command4,
+        f.txtFdW,
+        f.txtReiseweg,
+        f.image2, f.Check1, f.image1,
+    };
+    // setTabOrder() passes over widgets that take no focus. Those that do not
+    // (yet) take it get a policy for the moment, so that they too hold their
+    // place in the chain.
+    std::vector<std::pair<QWidget *, Qt::FocusPolicy>> policies;
+    for (QWidget *widget : order) {
+        policies.emplace_back(widget, widget->focusPolicy());
+        if (widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::TabFocus);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (const auto &[widget, policy] : policies)
+        widget->setFocusPolicy(policy);
+}
+
+void applyWindowStyle(Form &f, QMainWindow *window)
+{
+    // Owned by the window and made after the widgets that use it: the window
+    // deletes its children in the order they were made, so it outlives them.
+    auto *style = new WindowStyle;
+    style->setParent(window);
+    for (QScrollBar *bar : {f.hscfahrtv, f.hscstromv, f.hscdt, f.hscverz})
+        bar->setStyle(style);
+    window->menuBar()->setStyle(style);
+}
+
 } // namespace
 
 QRect twips(double left, double top, double width, double height)
@@ -317,6 +372,11 @@ void createControls(Form &form, QMainWindow *window, QWidget *client)
     createTimePanel(form, client);
     createChart(form, client);
     createMenu(form, window);
+    applyWindowStyle(form, window);
+    chainFocus(form);
+    for (QWidget *control : client->findChildren<QWidget *>())
+        if (control != form.Check1) // only its box shows, by design
+            shrinkCaptionToFit(control);
 }
 
 } // namespace vendral

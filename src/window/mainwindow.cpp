@@ -28,8 +28,23 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
 
 namespace vendral {
+namespace {
+
+// Room for a window manager's title bar and borders, in pixels.
+const QMargins kFrameAllowance(8, 40, 8, 8);
+// How often and how far apart the place of a window back from maximised is
+// checked.
+constexpr int kFrameChecks = 20;
+constexpr std::chrono::milliseconds kFrameCheckInterval(50);
+constexpr Qt::WindowStates kLarge = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -51,10 +66,16 @@ MainWindow::MainWindow(QWidget *parent)
 
     QScreen *screen = this->screen();
     startUp(form_, screen ? QSizeF(screen->size()) : QSizeF(1024, 768));
-    // The layout is computed for a window that covers the screen: that is
-    // also its normal size, should no window manager maximise it.
-    if (screen)
-        setGeometry(screen->availableGeometry());
+    // The layout is computed for a window that covers the screen. Its normal
+    // place, where a window manager puts it back from maximised, is the
+    // screen's available area less room for a frame whose size is not known
+    // before the window is shown: placed by the frame's corner, so that the
+    // title bar is on the screen.
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        move(area.topLeft());
+        resize(area.marginsRemoved(kFrameAllowance).size());
+    }
 }
 
 // A run still on the stack ends when it finds its engine, a child of the
@@ -124,6 +145,38 @@ void MainWindow::showCredits()
     box.setObjectName(QStringLiteral("credits"));
     credits_ = &box;
     box.exec();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    if ((change->oldState() & kLarge) && !(windowState() & (kLarge | Qt::WindowMinimized))) {
+        frameChecks_ = kFrameChecks;
+        QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
+    }
+}
+
+void MainWindow::keepFrameOnScreen()
+{
+    if (frameChecks_ <= 0 || (windowState() & (kLarge | Qt::WindowMinimized)) || !screen() || !windowHandle()) {
+        frameChecks_ = 0;
+        return;
+    }
+    --frameChecks_;
+    // Asked of the window system each time: a normal window's frame differs
+    // from a maximised one's, and the news of it may come late.
+    const QMargins margins = windowHandle()->frameMargins();
+    const QRect area = screen()->availableGeometry();
+    if (!area.contains(geometry().marginsAdded(margins)))
+        setGeometry(area.marginsRemoved(margins));
+    // The window manager's restored place and its frame arrive in events of
+    // their own, some of them after the change of state and without notice:
+    // the place is checked again a few times while they settle.
+    if (frameChecks_ > 0)
+        QTimer::singleShot(kFrameCheckInterval, this, &MainWindow::keepFrameOnScreen);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

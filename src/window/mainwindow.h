@@ -44,16 +44,22 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void wireControls();
     void wireDials();
     void wireMenu();
+    // Puts the normal window, frame included, inside the screen's available
+    // area after it has come back from being maximised.
+    void keepFrameOnScreen();
 
     Form form_;
     MarkerDrag *drag_ = nullptr;
     VoyageRun *run_ = nullptr;
     QPointer<QMessageBox> credits_;
+    // Checks of the window's place still to come after leaving maximised.
+    int frameChecks_ = 0;
 };
 
 } // namespace vendral

@@ -4,7 +4,7 @@
 #include "common/form.h"
 #include "common/numbers.h"
 
-#include <QScrollBar>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -14,6 +14,24 @@ namespace {
 bool negated(const QScrollBar *bar) { return bar->orientation() == Qt::Vertical; }
 
 } // namespace
+
+ParameterBar::ParameterBar(Qt::Orientation orientation, QWidget *parent)
+    : QScrollBar(orientation, parent)
+{
+}
+
+void ParameterBar::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key != Qt::Key_Left && key != Qt::Key_Right) || event->modifiers() != Qt::NoModifier) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    // A horizontal bar is mirrored in a right-to-left layout.
+    const bool towardStart = (key == Qt::Key_Left) != (orientation() == Qt::Horizontal && isRightToLeft());
+    triggerAction(towardStart ? SliderSingleStepSub : SliderSingleStepAdd);
+    event->accept();
+}
 
 int scrollValue(const QScrollBar *bar) { return negated(bar) ? -bar->value() : bar->value(); }
 

@@ -1,10 +1,26 @@
 #pragma once
 
-class QScrollBar;
+#include <QScrollBar>
 
 namespace vendral {
 
 struct Form;
+
+// A scroll bar that answers the keys as desktop scroll bars do: Left and Up
+// move the thumb toward the left or top end, Right and Down toward the other
+// (QScrollBar on its own turns Left and Right round), PageUp and PageDown by a
+// page, Home and End to the ends. Every key goes through the change handler
+// at once.
+class ParameterBar : public QScrollBar
+{
+    Q_OBJECT
+
+public:
+    ParameterBar(Qt::Orientation orientation, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
 
 // A vertical parameter bar has its largest value at the top. It is built on a
 // negated range (-10 .. 0) so that the upper arrow, the track above the thumb,
