@@ -176,6 +176,42 @@ private slots:
         QCOMPARE(text(*w, "txtInselx"), QStringLiteral("80"));
     }
 
+    // Without a mouse: Tab to a marker, then the arrow keys move it by 1 sm,
+    // its fields and the distance follow as for a drop; it stays on the chart.
+    void markersMoveWithTheKeys_data()
+    {
+        QTest::addColumn<bool>("ship");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QPointF>("corner");
+        QTest::newRow("ship east and north") << true << QList<int>{Qt::Key_Right, Qt::Key_Up, Qt::Key_Up}
+                                             << QPointF(11, 12);
+        QTest::newRow("island west and south") << false << QList<int>{Qt::Key_Left, Qt::Key_Down}
+                                               << QPointF(79, 79);
+        QTest::newRow("island kept on the chart") << false << QList<int>(25, Qt::Key_Up) << QPointF(80, 100);
+    }
+
+    void markersMoveWithTheKeys()
+    {
+        QFETCH(bool, ship);
+        QFETCH(QList<int>, keys);
+        QFETCH(QPointF, corner);
+        auto w = shown();
+        Form &f = w->form();
+        Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
+        for (int i = 0; i < 80 && QApplication::focusWidget() != marker; ++i)
+            QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), marker);
+        for (int key : keys)
+            QTest::keyClick(w->windowHandle(), Qt::Key(key));
+        QCOMPARE(QPointF(marker->left(), marker->top()), corner);
+        QCOMPARE(text(*w, ship ? "txtSchiffx" : "txtInselx"), whole(corner.x()));
+        QCOMPARE(text(*w, ship ? "txtSchiffy" : "txtInsely"), whole(corner.y()));
+        const double xs = ship ? corner.x() : 10, ys = ship ? corner.y() : 10;
+        const double xi = ship ? 80 : corner.x(), yi = ship ? 80 : corner.y();
+        QCOMPARE(text(*w, "txtAbstand"),
+                 QStringLiteral("Entfernung zur Insel %1 sm").arg(std::floor(std::hypot(xi + 4 - xs, yi - 5 - ys))));
+    }
+
     void bearingLineShowsAndHides()
     {
         MainWindow w;

@@ -3,6 +3,7 @@
 #include "common/clipping.h"
 #include "common/picturebox.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace vendral {
@@ -12,6 +13,7 @@ Marker::Marker(PictureBox *chart)
     , chart_(chart)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     connect(chart, &PictureBox::scaleChanged, this, &Marker::relocate);
 }
 
@@ -56,6 +58,42 @@ void Marker::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
         painter.drawImage(QPoint(), picture_);
+    paintFocus(painter);
+}
+
+void Marker::paintFocus(QPainter &painter) const
+{
+    if (!hasFocus())
+        return;
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// x grows to the east and y to the north.
+void Marker::keyPressEvent(QKeyEvent *event)
+{
+    QPointF step;
+    switch (event->key()) {
+    case Qt::Key_Left: step = QPointF(-1, 0); break;
+    case Qt::Key_Right: step = QPointF(1, 0); break;
+    case Qt::Key_Up: step = QPointF(0, 1); break;
+    case Qt::Key_Down: step = QPointF(0, -1); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    emit moveRequested(QPointF(left_, top_) + step);
+}
+
+void Marker::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void Marker::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace vendral

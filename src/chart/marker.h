@@ -10,7 +10,8 @@ class PictureBox;
 // A marker lying on the sea chart (ship or island). Its position is its
 // top-left corner (Left, Top) in chart units, kept in single precision
 // exactly as given; it follows the chart's scale. It paints its picture, if
-// it has one, over its background colour.
+// it has one, over its background colour. It takes the focus, and the arrow
+// keys ask to move it by 1 sm.
 class Marker : public QWidget
 {
     Q_OBJECT
@@ -31,8 +32,17 @@ public:
     // The marker takes the picture's size.
     void setPicture(const QImage &picture);
 
+signals:
+    // A key asks for the marker's top-left corner at `corner`, in chart units.
+    void moveRequested(QPointF corner);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    // A dotted frame round the marker while it has the focus.
+    void paintFocus(QPainter &painter) const;
 
 private:
     void relocate();

@@ -8,6 +8,8 @@
 #include "common/picturebox.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,8 +51,11 @@ MarkerDrag::MarkerDrag(Form &form, QObject *parent)
     , form_(form)
     , ghost_(new DragGhost(form.picSee))
 {
-    form_.image1->installEventFilter(this);
-    form_.image2->installEventFilter(this);
+    for (Marker *marker : {static_cast<Marker *>(form_.image1), form_.image2}) {
+        marker->installEventFilter(this);
+        connect(marker, &Marker::moveRequested, this,
+                [this, marker](const QPointF &corner) { keyMove(marker, corner); });
+    }
 }
 
 MarkerDrag::~MarkerDrag()
@@ -66,6 +71,14 @@ void MarkerDrag::dragOver(Marker *source, double x, double y)
     if (source == form_.image1)
         writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
     showIslandDistance(form_);
+}
+
+void MarkerDrag::keyMove(Marker *source, const QPointF &corner)
+{
+    const double x = std::clamp(corner.x(), 0.0, 100.0);
+    const double y = std::clamp(corner.y(), 0.0, 100.0);
+    dragOver(source, x, y);
+    dragDrop(source, x, y);
 }
 
 void MarkerDrag::dragDrop(Marker *source, double x, double y)

@@ -31,6 +31,9 @@ public:
     // The drag events of the chart, at a point in chart units.
     void dragOver(Marker *source, double x, double y);
     void dragDrop(Marker *source, double x, double y);
+    // A marker moved with the keys: as if dragged over the chart to the new
+    // corner and dropped there, the corner kept on the chart.
+    void keyMove(Marker *source, const QPointF &corner);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

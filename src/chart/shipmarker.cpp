@@ -35,6 +35,7 @@ void ShipMarker::paintEvent(QPaintEvent *)
     }
     QPainter painter(this);
     painter.drawImage(QPoint(), symbol.image());
+    paintFocus(painter);
 }
 
 } // namespace vendral

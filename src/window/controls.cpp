@@ -330,19 +330,8 @@ void chainFocus(const Form &f)
         f.txtReiseweg,
         f.image2, f.Check1, f.image1,
     };
-    // setTabOrder() passes over widgets that take no focus. Those that do not
-    // (yet) take it get a policy for the moment, so that they too hold their
-    // place in the chain.
-    std::vector<std::pair<QWidget *, Qt::FocusPolicy>> policies;
-    for (QWidget *widget : order) {
-        policies.emplace_back(widget, widget->focusPolicy());
-        if (widget->focusPolicy() == Qt::NoFocus)
-            widget->setFocusPolicy(Qt::TabFocus);
-    }
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    for (const auto &[widget, policy] : policies)
-        widget->setFocusPolicy(policy);
 }
 
 void applyWindowStyle(Form &f, QMainWindow *window)
