@@ -50,10 +50,9 @@ void Dial::setDirection(double ux, double uy)
         return;
     direction_ = direction;
     update(drawingArea());
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, nearestDegree(ux, uy));
-        QAccessible::updateAccessibility(&event);
-    }
+    // Announced to assistive technology, if any is listening.
+    QAccessibleValueChangeEvent event(this, nearestDegree(ux, uy));
+    QAccessible::updateAccessibility(&event);
 }
 
 QRect Dial::drawingArea() const

@@ -11,7 +11,13 @@
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <utility>
 
 #include <cmath>
 
@@ -19,11 +25,11 @@ namespace vendral {
 namespace {
 
 // Picture boxes have no caption: without a name of their own they are named
-// by their tooltip.
+// by their tooltip (not by the title of the panel they lie in, as Qt would).
 QString nameOrTooltip(const QAccessibleWidget &accessible)
 {
-    const QString name = accessible.QAccessibleWidget::text(QAccessible::Name);
-    return name.isEmpty() ? static_cast<QWidget *>(accessible.object())->toolTip() : name;
+    const auto *widget = static_cast<QWidget *>(accessible.object());
+    return widget->accessibleName().isEmpty() ? widget->toolTip() : widget->accessibleName();
 }
 
 // A position in sm to a tenth, as a screen reader reads it out.
@@ -118,7 +124,50 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
     return nullptr;
 }
 
+void nameByLabel(QWidget *control, const char *label)
+{
+    if (auto *caption = control->window()->findChild<QLabel *>(QLatin1String(label)))
+        caption->setBuddy(control);
+}
+
 } // namespace
+
+void nameControls(Form &f)
+{
+    nameByLabel(f.txtSchiffx, "Label7_0");
+    nameByLabel(f.txtSchiffy, "Label7_1");
+    nameByLabel(f.txtInselx, "Label7_2");
+    nameByLabel(f.txtInsely, "Label7_3");
+    nameByLabel(f.chkPeil, "Label7_4");
+    nameByLabel(f.txtdt, "Label8_0");
+    nameByLabel(f.txtVerz, "Label1");
+    const std::pair<QWidget *, const char *> named[] = {
+        {f.txtFahrtx, "Kurs Ost"},
+        {f.txtFahrty, "Kurs Nord"},
+        {f.txtWinkel, "Kurs in Grad"},
+        {f.txtFahrtv, "Fahrt durchs Wasser in Knoten"},
+        {f.hscfahrtv, "Fahrt durchs Wasser"},
+        {f.txtStromx, "Strömung Ost"},
+        {f.txtStromy, "Strömung Nord"},
+        {f.txtStromW, "Strömungsrichtung in Grad"},
+        {f.txtStromv, "Strömungsgeschwindigkeit in Knoten"},
+        {f.hscstromv, "Strömungsgeschwindigkeit"},
+        {f.hscdt, "dt in Minuten"},
+        {f.txtReisezeitd, "Reisezeit Tage"},
+        {f.txtReisezeith, "Reisezeit Stunden"},
+        {f.txtReisezeitmin, "Reisezeit Minuten"},
+        {f.hscverz, "Verzögerung"},
+        {f.txtAbstand, "Entfernung zur Insel"},
+        {f.txtFdW, "Fahrt d. Wasser"},
+        {f.txtReiseweg, "Fahrt ü. Grund"},
+        {f.image1, "Schiff"},
+    };
+    for (const auto &[control, name] : named)
+        control->setAccessibleName(QString::fromUtf8(name));
+    // The two "x" buttons have no tooltip to tell what they clear.
+    f.Command2->setAccessibleDescription(QStringLiteral("Reisezeit und Strecken löschen"));
+    f.Command4->setAccessibleDescription(QStringLiteral("Seekarte löschen und Strömung neu zeichnen"));
+}
 
 void installAccessibility()
 {

@@ -8,4 +8,11 @@ namespace vendral {
 // Installed once per program; later calls do nothing.
 void installAccessibility();
 
+struct Form;
+
+// Names every control for assistive technology: its caption, else the
+// caption of the label beside it, else its tooltip; controls without any of
+// these get a name of what they hold. A tooltip is the description.
+void nameControls(Form &form);
+
 } // namespace vendral

@@ -58,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
     setCentralWidget(client);
 
     createControls(form_, this, client);
+    nameControls(form_);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
     wireControls();
