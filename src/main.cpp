@@ -5,6 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its installed desktop entry and icon (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vendral.Vendral"));
     vendral::MainWindow window;
     window.showMaximized();
     return app.exec();

@@ -355,7 +355,8 @@ QRect twips(double left, double top, double width, double height)
 
 void createControls(Form &form, QMainWindow *window, QWidget *client)
 {
-    client->setFont(designFont(8.25, false));
+    // The menu bar and the credit box take the window's font as well.
+    window->setFont(designFont(8.25, false));
     createCurrentPanel(form, client);
     createControlStand(form, client);
     createTimePanel(form, client);
