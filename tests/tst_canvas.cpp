@@ -153,6 +153,37 @@ private slots:
         QCOMPARE(at(canvas, 40, 40), QColor(Qt::white));
     }
 
+    // The arrival circle is drawn after every step; drawn again, it must still
+    // lie over whatever was drawn across it since, and over nothing else.
+    void repeatedCircleLiesOverLaterDrawings_data()
+    {
+        QTest::addColumn<QLineF>("line");
+        QTest::newRow("across the ring") << QLineF(10, 50, 90, 50);
+        QTest::newRow("clear of the ring") << QLineF(5, 5, 10, 5);
+        QTest::newRow("nothing drawn") << QLineF();
+    }
+
+    void repeatedCircleLiesOverLaterDrawings()
+    {
+        QFETCH(QLineF, line);
+        const auto draw = [&line](Canvas &canvas, bool circleFirst) {
+            canvas.setDrawStyle(Canvas::DrawStyle::Dot);
+            canvas.setDrawWidth(1);
+            if (circleFirst)
+                canvas.circle(50, 50, 20, Qt::white);
+            canvas.setDrawWidth(3);
+            if (!line.isNull())
+                canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), Qt::yellow);
+            canvas.setDrawWidth(1);
+            canvas.circle(50, 50, 20, Qt::white);
+        };
+        Canvas twice = chartCanvas(QSize(120, 120), Qt::blue);
+        draw(twice, true);
+        Canvas once = chartCanvas(QSize(120, 120), Qt::blue);
+        draw(once, false);
+        QCOMPARE(twice.image(), once.image());
+    }
+
     // A widget showing the canvas repaints only what a drawing changed.
     void drawingsReportTheirArea()
     {

@@ -48,6 +48,8 @@ Canvas &Canvas::operator=(const Canvas &other)
     drawStyle_ = other.drawStyle_;
     current_ = other.current_;
     image_ = other.image_;
+    lastCircle_ = other.lastCircle_;
+    touched_ = other.touched_;
     dirty_ = other.dirty_;
     return *this;
 }
@@ -86,6 +88,7 @@ void Canvas::ensureImage()
     }
     fresh.setDevicePixelRatio(dpr_);
     image_ = fresh;
+    lastCircle_.reset();
     markDirty(QRectF(QPointF(), size_));
 }
 
@@ -123,11 +126,18 @@ void Canvas::finishPainting() const { painter_.reset(); }
 
 void Canvas::markDirty(const QRectF &pixels)
 {
-    if (!dirty_)
-        return;
     const int margin = drawWidth_ + 2;
-    const QRect area = pixels.toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    dirty_(area.intersected(QRect(QPoint(), size_)));
+    const QRect area = pixels.toAlignedRect().adjusted(-margin, -margin, margin, margin).intersected(QRect(QPoint(), size_));
+    touched_ |= area;
+    if (dirty_)
+        dirty_(area);
+}
+
+bool Canvas::repeatsLastCircle(const QPointF &centre, double r, const QColor &color) const
+{
+    return lastCircle_ && !smooth_ && lastCircle_->centre == centre && lastCircle_->r == r
+           && lastCircle_->width == drawWidth_ && lastCircle_->style == drawStyle_ && lastCircle_->colour == color.rgba()
+           && !touched_.intersects(lastCircle_->reach);
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2, const QColor &color)
@@ -159,11 +169,17 @@ void Canvas::circle(double cx, double cy, double radius, const QColor &color)
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     if (!bounds.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_).intersects(QRectF(QPointF(), size_)))
         return;
+    if (repeatsLastCircle(centre, r, color))
+        return;
     QPainter &p = painter();
     p.setPen(pen(color));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
     markDirty(bounds);
+    const int reach = drawWidth_ + 2;
+    lastCircle_ = Circle{centre, r, drawWidth_, drawStyle_, color.rgba(),
+                         bounds.toAlignedRect().adjusted(-reach, -reach, reach, reach)};
+    touched_ = QRect();
 }
 
 void Canvas::point(double x, double y, const QColor &color)

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPen;
@@ -81,6 +82,22 @@ private:
     QPainter &painter();
     void finishPainting() const;
     void markDirty(const QRectF &pixels);
+    bool repeatsLastCircle(const QPointF &centre, double r, const QColor &color) const;
+
+    // The continuous run draws the same crisp circle after every step. Drawn
+    // again over pixels that nothing has touched since, it would change
+    // none of them, so it is left out; `touched_` is what was drawn since.
+    struct Circle
+    {
+        QPointF centre;
+        double r = 0;
+        int width = 0;
+        DrawStyle style = DrawStyle::Solid;
+        QRgb colour = 0;
+        QRect reach;
+    };
+    std::optional<Circle> lastCircle_;
+    QRect touched_;
 
     QSize size_{1, 1};
     qreal dpr_ = 1.0;
