@@ -42,7 +42,7 @@ void nestRuns(MainWindow &w, int depth)
     });
 }
 
-// Counts the chart's paint events.
+// Counts a widget's paint events.
 class PaintCounter : public QObject
 {
 public:
@@ -215,8 +215,9 @@ private slots:
         QCOMPARE(w.form().travelTime, travelled);
     }
 
-    // Every run, however deeply nested, keeps the chart on screen up to date,
-    // and the last step shows once the runs end.
+    // Every run, however deeply nested, keeps the screen up to date (the
+    // travel time changes at every step), and the last step shows once the
+    // runs end.
     void nestedRunsKeepTheScreenUpToDate_data()
     {
         QTest::addColumn<int>("depth");
@@ -232,7 +233,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 0, 1);
-        PaintCounter chart(f.picSee);
+        PaintCounter minutes(f.txtReisezeitmin);
         nestRuns(w, depth);
         int paintsBefore = -1;
         int paintsDuring = 0;
@@ -242,18 +243,18 @@ private slots:
             if (w.voyageRun()->depth() != depth)
                 return;
             if (paintsBefore < 0) {
-                paintsBefore = chart.paints;
+                paintsBefore = minutes.paints;
                 clock.start();
             } else if (clock.elapsed() > 300 && f.stopRequested == 0) {
-                paintsDuring = chart.paints - paintsBefore;
+                paintsDuring = minutes.paints - paintsBefore;
                 f.cmdStop->click();
             }
         });
         f.cmdFahrt->click();
         QCOMPARE(w.voyageRun()->depth(), 0);
         QVERIFY2(paintsDuring >= 3, qPrintable(QString::number(paintsDuring)));
-        const int paintsAtTheEnd = chart.paints;
-        QVERIFY(QTest::qWaitFor([&] { return chart.paints > paintsAtTheEnd; }));
+        const int paintsAtTheEnd = minutes.paints;
+        QVERIFY(QTest::qWaitFor([&] { return minutes.paints > paintsAtTheEnd; }));
     }
 
     void delayText_data()
