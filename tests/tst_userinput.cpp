@@ -214,31 +214,13 @@ private slots:
             "txtReisezeith", "txtReisezeitmin", "Command2", "txtVerz", "hscverz",       "txtAbstand",
             "Command4",   "txtFdW",     "txtReiseweg", "image2",       "Check1",        "image1"};
         auto w = shown();
-        // The chain holds every control at its place, whether or not it
-        // takes the focus.
-        QStringList chain;
-        QWidget *first = control(*w, order.first());
-        QWidget *next = first;
-        do {
-            if (order.contains(next->objectName()))
-                chain << next->objectName();
-            next = next->nextInFocusChain();
-        } while (next != first);
-        QCOMPARE(chain, order);
-        // Tab visits those that take the focus.
-        QStringList expected;
-        for (const QString &name : order)
-            if (control(*w, name)->focusPolicy() & Qt::TabFocus)
-                expected << name;
-        for (const char *bar : {"hscfahrtv", "hscstromv", "hscdt", "hscverz"})
-            QVERIFY(expected.contains(QLatin1String(bar)));
-        first->setFocus(Qt::TabFocusReason);
+        control(*w, order.first())->setFocus(Qt::TabFocusReason);
         QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i <= expected.size(); ++i) {
+        for (int i = 1; i <= order.size(); ++i) {
             QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, expected + QStringList{expected.first()});
+        QCOMPARE(visited, order + QStringList{order.first()});
     }
 
     // Alt takes the keyboard to the menu bar, with its first item current
