@@ -212,6 +212,21 @@ private slots:
                  QStringLiteral("Entfernung zur Insel %1 sm").arg(std::floor(std::hypot(xi + 4 - xs, yi - 5 - ys))));
     }
 
+    // Held against an edge, a marker stops wholly on the chart.
+    void keysKeepTheMarkerOnTheChart()
+    {
+        auto w = shown();
+        Form &f = w->form();
+        f.image1->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 15; ++i) {
+            QTest::keyClick(w->windowHandle(), Qt::Key_Left);
+            QTest::keyClick(w->windowHandle(), Qt::Key_Down);
+        }
+        QCOMPARE(f.image1->left(), 0.0f);
+        QVERIFY(f.picSee->drawingArea().contains(f.image1->geometry()));
+        QVERIFY(f.picSee->drawingArea().bottom() - f.image1->geometry().bottom() <= 1);
+    }
+
     void bearingLineShowsAndHides()
     {
         MainWindow w;

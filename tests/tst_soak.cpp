@@ -120,6 +120,8 @@ private:
             act();
             if (++performed % 100 == 0)
                 check();
+            if (performed % 10000 == 0)
+                qInfo("%d actions", performed);
         } else if (runs().depth() > 0) {
             click(f_.cmdStop, QPointF(0.5, 0.5)); // let every run wind down
         }

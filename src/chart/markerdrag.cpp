@@ -75,8 +75,12 @@ void MarkerDrag::dragOver(Marker *source, double x, double y)
 
 void MarkerDrag::keyMove(Marker *source, const QPointF &corner)
 {
-    const double x = std::clamp(corner.x(), 0.0, 100.0);
-    const double y = std::clamp(corner.y(), 0.0, 100.0);
+    // The whole marker stays on the chart, where it can be seen and reached.
+    const PictureBox *chart = form_.picSee;
+    const QPoint topLeft = chart->drawingArea().topLeft();
+    const QPointF extent = chart->toUser(topLeft + QPoint(source->width(), source->height())) - chart->toUser(topLeft);
+    const double x = std::clamp(corner.x(), 0.0, std::max(0.0, 100.0 - std::abs(extent.x())));
+    const double y = std::clamp(corner.y(), std::min(100.0, std::abs(extent.y())), 100.0);
     dragOver(source, x, y);
     dragDrop(source, x, y);
 }

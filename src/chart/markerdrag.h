@@ -32,7 +32,7 @@ public:
     void dragOver(Marker *source, double x, double y);
     void dragDrop(Marker *source, double x, double y);
     // A marker moved with the keys: as if dragged over the chart to the new
-    // corner and dropped there, the corner kept on the chart.
+    // corner and dropped there, the whole marker kept on the chart.
     void keyMove(Marker *source, const QPointF &corner);
 
 protected:

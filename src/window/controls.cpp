@@ -107,9 +107,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rect);
     button->setToolTip(tip);
-    button->setFocusPolicy(Qt::TabFocus);
     if (colour.isValid())
         setColours(button, QPalette::Button, colour, QPalette::ButtonText, QColor());
+    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
@@ -121,6 +121,7 @@ QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &caption, 
     check->setGeometry(rect);
     check->setChecked(ticked);
     check->setToolTip(tip);
+    check->setFocusPolicy(Qt::StrongFocus);
     return check;
 }
 

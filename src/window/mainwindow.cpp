@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <chrono>
 
 namespace vendral {
@@ -144,6 +145,8 @@ void MainWindow::showCredits()
     QMessageBox box(QMessageBox::Information, QStringLiteral("Programmiert von"),
                     QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("credits"));
+    // A message box: nothing to minimise or maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     credits_ = &box;
     box.exec();
 }
@@ -171,8 +174,19 @@ void MainWindow::keepFrameOnScreen()
     // from a maximised one's, and the news of it may come late.
     const QMargins margins = windowHandle()->frameMargins();
     const QRect area = screen()->availableGeometry();
-    if (!area.contains(geometry().marginsAdded(margins)))
-        setGeometry(area.marginsRemoved(margins));
+    if (!area.contains(geometry().marginsAdded(margins))) {
+        // Never larger than the normal size it started with: the place read
+        // while the window manager is still restoring may be the maximised
+        // one, and restoring must not come back as large as that.
+        const QSize size = geometry()
+                               .size()
+                               .boundedTo(area.marginsRemoved(kFrameAllowance).size())
+                               .boundedTo(area.marginsRemoved(margins).size());
+        QRect frame = QRect(geometry().topLeft(), size).marginsAdded(margins);
+        frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
+        frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
+        setGeometry(frame.marginsRemoved(margins));
+    }
     // The window manager's restored place and its frame arrive in events of
     // their own, some of them after the change of state and without notice:
     // the place is checked again a few times while they settle.
