@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -98,6 +99,16 @@ inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
     if (bar->orientation() == Qt::Horizontal)
         option.state |= QStyle::State_Horizontal;
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+// A window shown and active, as a user meets it.
+inline std::unique_ptr<vendral::MainWindow> shownWindow()
+{
+    auto w = std::make_unique<vendral::MainWindow>();
+    w->show();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qFatal("window not active");
+    return w;
 }
 
 // Puts the voyage into a known state for one step: autopilot off, no current,

@@ -35,16 +35,6 @@ class TestPlacement : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<MainWindow> shown()
-    {
-        auto w = std::make_unique<MainWindow>();
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qFatal("window not exposed");
-        return w;
-    }
-
 private slots:
     void dropAt42_9And17_2()
     {
@@ -61,7 +51,7 @@ private slots:
 
     void draggingTheShipWithTheMouse()
     {
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
@@ -87,7 +77,7 @@ private slots:
 
     void draggingTheIslandUpdatesTheDistance()
     {
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::RightButton, {}, onChart(*w, 81, 79));
@@ -118,7 +108,7 @@ private slots:
     void releaseElsewhereIsNoDrop()
     {
         QFETCH(QString, target);
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
@@ -138,8 +128,8 @@ private slots:
     // Events sent straight to widgets (no mouse grab) drive the drag as well.
     void eventsSentToTheChartDirectly()
     {
-        auto shownWindow = shown();
-        MainWindow &w = *shownWindow;
+        auto window = shownWindow();
+        MainWindow &w = *window;
         Form &f = w.form();
         QTest::mousePress(f.image2, Qt::LeftButton, {}, QPoint(5, 5));
         const QPoint p = f.picSee->toPixel(30.5, 40.5).toPoint();
@@ -162,7 +152,7 @@ private slots:
     void pressOnTheIslandsBoxIsNoDrag()
     {
         QFETCH(Qt::MouseButton, button);
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         QWindow *window = w->windowHandle();
         const QPoint box = centreOf(*w, f.Check1);
@@ -195,7 +185,7 @@ private slots:
         QFETCH(bool, ship);
         QFETCH(QList<int>, keys);
         QFETCH(QPointF, corner);
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
         for (int i = 0; i < 80 && QApplication::focusWidget() != marker; ++i)
@@ -215,7 +205,7 @@ private slots:
     // Held against an edge, a marker stops wholly on the chart.
     void keysKeepTheMarkerOnTheChart()
     {
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         f.image1->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 15; ++i) {

@@ -59,20 +59,10 @@ class TestUserInput : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<MainWindow> shown()
-    {
-        auto w = std::make_unique<MainWindow>();
-        w->show();
-        if (!QTest::qWaitForWindowActive(w.get()))
-            qFatal("window not active");
-        return w;
-    }
-
 private slots:
     void everyPointOfAControlAnswersAsIt()
     {
-        auto w = shown();
+        auto w = shownWindow();
         const QList<QWidget *> all = controls(*w);
         QVERIFY(all.size() >= 35);
         for (QWidget *control : all) {
@@ -107,7 +97,7 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(QString, below);
-        auto w = shown();
+        auto w = shownWindow();
         QWidget *over = control(*w, label);
         QWidget *target = control(*w, below);
         const QRect overlap = QRect(over->mapTo(w.get(), QPoint()), over->size())
@@ -142,7 +132,7 @@ private slots:
     {
         QFETCH(QString, bar);
         QFETCH(QString, field);
-        auto w = shown();
+        auto w = shownWindow();
         auto *scroll = control<QScrollBar>(*w, bar);
         QCOMPARE(scroll->width(), 51);
         const QString before = text(*w, field.toLatin1());
@@ -192,7 +182,7 @@ private slots:
         QFETCH(QString, bar);
         QFETCH(QString, keys);
         QFETCH(QString, shown);
-        auto w = this->shown();
+        auto w = shownWindow();
         auto *scroll = control<QScrollBar>(*w, bar);
         scroll->setFocus(Qt::TabFocusReason);
         const QKeySequence sequence = QKeySequence::fromString(keys);
@@ -213,7 +203,7 @@ private slots:
             "txtStromv",  "picStrom",   "hscstromv",  "txtdt",         "hscdt",         "txtReisezeitd",
             "txtReisezeith", "txtReisezeitmin", "Command2", "txtVerz", "hscverz",       "txtAbstand",
             "Command4",   "txtFdW",     "txtReiseweg", "image2",       "Check1",        "image1"};
-        auto w = shown();
+        auto w = shownWindow();
         control(*w, order.first())->setFocus(Qt::TabFocusReason);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 1; i <= order.size(); ++i) {
@@ -228,7 +218,7 @@ private slots:
     // keyboard goes back where it was.
     void menuBarByKeyboard()
     {
-        auto w = shown();
+        auto w = shownWindow();
         Form &f = w->form();
         QMenuBar *bar = w->menuBar();
         QWindow *window = w->windowHandle();

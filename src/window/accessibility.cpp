@@ -24,22 +24,35 @@
 namespace vendral {
 namespace {
 
-// Picture boxes have no caption: without a name of their own they are named
-// by their tooltip (not by the title of the panel they lie in, as Qt would).
-QString nameOrTooltip(const QAccessibleWidget &accessible)
+// The program's own widgets: picture boxes have no caption, so without a
+// name of their own they are named by their tooltip (not by the title of the
+// panel they lie in, as Qt would); each reports a value of its own.
+class AccessibleBox : public QAccessibleWidget
 {
-    const auto *widget = static_cast<QWidget *>(accessible.object());
-    return widget->accessibleName().isEmpty() ? widget->toolTip() : widget->accessibleName();
-}
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return value();
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        return widget()->accessibleName().isEmpty() ? widget()->toolTip() : widget()->accessibleName();
+    }
+
+protected:
+    virtual QString value() const = 0;
+};
 
 // A position in sm to a tenth, as a screen reader reads it out.
 QString sm(double value) { return QString::fromStdString(toText(std::round(held(value) * 10) / 10)).trimmed(); }
 
-class AccessibleDial : public QAccessibleWidget, public QAccessibleValueInterface
+class AccessibleDial : public AccessibleBox, public QAccessibleValueInterface
 {
 public:
     explicit AccessibleDial(Dial *dial)
-        : QAccessibleWidget(dial, QAccessible::Dial)
+        : AccessibleBox(dial, QAccessible::Dial)
     {
     }
 
@@ -47,16 +60,7 @@ public:
     {
         if (type == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return nameOrTooltip(*this);
-        if (t == QAccessible::Value)
-            return dial()->hasDirection() ? QString::number(degrees()) + QChar(0x00B0) : QString();
-        return QAccessibleWidget::text(t);
+        return AccessibleBox::interface_cast(type);
     }
 
     QVariant currentValue() const override { return dial()->hasDirection() ? QVariant(degrees()) : QVariant(); }
@@ -65,48 +69,49 @@ public:
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
+protected:
+    QString value() const override
+    {
+        return dial()->hasDirection() ? QString::number(degrees()) + QChar(0x00B0) : QString();
+    }
+
 private:
     Dial *dial() const { return static_cast<Dial *>(widget()); }
     int degrees() const { return nearestDegree(dial()->direction().x(), dial()->direction().y()); }
 };
 
-class AccessibleMarker : public QAccessibleWidget
+class AccessibleMarker : public AccessibleBox
 {
 public:
     explicit AccessibleMarker(Marker *marker)
-        : QAccessibleWidget(marker, QAccessible::Graphic)
+        : AccessibleBox(marker, QAccessible::Graphic)
     {
     }
 
-    QString text(QAccessible::Text t) const override
+protected:
+    QString value() const override
     {
-        if (t == QAccessible::Name)
-            return nameOrTooltip(*this);
-        if (t == QAccessible::Value) {
-            const auto *marker = static_cast<const Marker *>(widget());
-            return QStringLiteral("x %1, y %2 sm").arg(sm(marker->left()), sm(marker->top()));
-        }
-        return QAccessibleWidget::text(t);
+        const auto *marker = static_cast<const Marker *>(widget());
+        return QStringLiteral("x %1, y %2 sm").arg(sm(marker->left()), sm(marker->top()));
     }
 };
 
 // The sea chart tells where ship and island are, as their position fields
 // hold them.
-class AccessibleChart : public QAccessibleWidget
+class AccessibleChart : public AccessibleBox
 {
 public:
     explicit AccessibleChart(PictureBox *chart)
-        : QAccessibleWidget(chart, QAccessible::Chart)
+        : AccessibleBox(chart, QAccessible::Chart)
     {
     }
 
-    QString text(QAccessible::Text t) const override
+protected:
+    QString value() const override
     {
-        if (t == QAccessible::Name)
-            return nameOrTooltip(*this);
         auto *window = qobject_cast<MainWindow *>(widget()->window());
-        if (t != QAccessible::Value || !window)
-            return QAccessibleWidget::text(t);
+        if (!window)
+            return QString();
         const Form &f = window->form();
         return QStringLiteral("Schiff bei x %1, y %2 sm; Insel bei x %3, y %4 sm")
             .arg(sm(number(f.txtSchiffx)), sm(number(f.txtSchiffy)), sm(number(f.txtInselx)), sm(number(f.txtInsely)));
