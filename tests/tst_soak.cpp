@@ -118,6 +118,7 @@ private:
             --left_;
             deepest = std::max(deepest, runs().depth());
             act();
+            keepDelayShort();
             if (++performed % 100 == 0)
                 check();
             if (performed % 10000 == 0)
@@ -152,6 +153,16 @@ private:
         default: click(pick(2) ? static_cast<QWidget *>(f_.picFahrt) : f_.picStrom,
                        QPointF(random_.generateDouble(), random_.generateDouble()));
         }
+    }
+
+    // Every step of a run waits for the delay: the user turns it back down
+    // (a click on the bar's left end, then Home), so that the soak stays quick.
+    void keepDelayShort()
+    {
+        if (delayMilliseconds(f_) <= 2)
+            return;
+        QTest::mouseClick(window_, Qt::LeftButton, {}, inWindow(f_.hscverz, QPointF(0.05, 0.5)));
+        QTest::keyClick(window_, Qt::Key_Home);
     }
 
     // A widget to act on: any control, label, frame or marker, but "Fahrt"
@@ -201,10 +212,14 @@ private:
         QTest::mouseRelease(window_, held, {}, at);
     }
 
+    // Where keys go: the window's focus widget, also while another window
+    // (a popup, say) is the active one.
+    QWidget *focused() const { return w_.focusWidget(); }
+
     void key()
     {
         const int k = kKeys[pick(int(std::size(kKeys)))];
-        const bool startsRun = QApplication::focusWidget() == f_.cmdFahrt
+        const bool startsRun = focused() == f_.cmdFahrt
                                && (k == Qt::Key_Space || k == Qt::Key_Return);
         if (startsRun && runs().depth() >= 3)
             return;
@@ -213,7 +228,7 @@ private:
 
     void type()
     {
-        if (QApplication::focusWidget() == f_.cmdFahrt)
+        if (focused() == f_.cmdFahrt)
             return; // a blank would start a run
         for (const QChar c : kGarbage[pick(kGarbage.size())])
             QTest::sendKeyEvent(QTest::Click, window_, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
