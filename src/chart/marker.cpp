@@ -84,16 +84,4 @@ void Marker::keyPressEvent(QKeyEvent *event)
     emit moveRequested(QPointF(left_, top_) + step);
 }
 
-void Marker::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void Marker::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 } // namespace vendral

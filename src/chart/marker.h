@@ -39,8 +39,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     // A dotted frame round the marker while it has the focus.
     void paintFocus(QPainter &painter) const;
 

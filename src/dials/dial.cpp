@@ -132,18 +132,6 @@ void Dial::turnTo(int degrees)
     keyDirection_ = direction();
 }
 
-void Dial::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void Dial::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void Dial::mousePressEvent(QMouseEvent *event) { emit mousePressed(toUser(event->position()), event->button()); }
 
 void Dial::mouseMoveEvent(QMouseEvent *event) { emit mouseMoved(toUser(event->position()), event->buttons()); }
