@@ -193,6 +193,14 @@ private slots:
         canvas.line(10, 90, 20, 80, Qt::white);
         QVERIFY(dirty.contains(QRect(20, 20, 20, 20)));
         QVERIFY(dirty.width() < 40 && dirty.height() < 40);
+        // A copy is shown by no widget: the handler stays with the original,
+        // which reports all of itself when a drawing is assigned to it.
+        dirty = QRect();
+        Canvas copy = canvas;
+        copy.line(10, 10, 90, 90, Qt::white);
+        QCOMPARE(dirty, QRect());
+        canvas = copy;
+        QCOMPARE(dirty, QRect(0, 0, 200, 200));
     }
 
     void resizeKeepsTheDrawingAtThePixelRatio_data()

@@ -16,28 +16,22 @@ class TestNumbers : public QObject
     Q_OBJECT
 
 private:
+    // Each check runs in the C locale and again in a German one, whose
+    // decimal separator is a comma that the conversions must not follow.
     template <typename Check> void inEveryLocale(Check check)
     {
-        const char *german[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE"};
         check();
-        for (const char *name : german)
-            if (std::setlocale(LC_ALL, name)) {
-                QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-                check();
-                break;
-            }
+        const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") && *std::localeconv()->decimal_point == ',';
+        if (german) {
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+            check();
+        }
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
+        QVERIFY2(german, "the de_DE.UTF-8 locale is missing: scripts/setup generates it");
     }
 
 private slots:
-    void germanLocaleIsAvailable()
-    {
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-            QSKIP("de_DE.UTF-8 is not generated on this machine; the German half of the tests is skipped");
-        std::setlocale(LC_ALL, "C");
-    }
-
     void toNumberReads_data()
     {
         QTest::addColumn<QString>("text");
@@ -157,7 +151,6 @@ private slots:
         inEveryLocale([&] {
             const std::string text = toText(value);
             const double back = toNumber(text);
-            QVERIFY(std::isfinite(back));
             QCOMPARE(toText(back), text);
             QVERIFY(std::fabs(back - value) <= std::fabs(value) * 1e-14);
         });

@@ -10,7 +10,6 @@
 // the sanitizers.
 #include "testsupport.h"
 
-#include "common/numbers.h"
 #include "simulation/voyagerun.h"
 
 #include <QAction>
@@ -44,14 +43,12 @@ int fromEnvironment(const char *name, int fallback)
 }
 
 // What the program writes into a read-out: optional words, then a number as
-// written by toText or as a plain whole number, then an optional unit; the
-// number must read back as a finite value.
+// written by toText or as a plain whole number, then an optional unit.
 bool wellFormed(const QString &text)
 {
     static const QRegularExpression form(QStringLiteral(
-        R"(^(?:Entfernung zur Insel|Fahrt d\. Wasser|Fahrt ü\. Grund)?([ -]?(?:\d+(?:\.\d*)?|\.\d+)(?:E[+-]\d+)?)(?: sm|d|h|m|°)?$)"));
-    const QRegularExpressionMatch match = form.match(text);
-    return match.hasMatch() && std::isfinite(toNumber(match.captured(1).toStdString()));
+        R"(^(?:Entfernung zur Insel|Fahrt d\. Wasser|Fahrt ü\. Grund)?[ -]?(?:\d+(?:\.\d*)?|\.\d+)(?:E[+-]\d+)?(?: sm|d|h|m|°)?$)"));
+    return form.match(text).hasMatch();
 }
 
 class Monkey : public QObject

@@ -25,8 +25,6 @@ private slots:
         QTest::mouseClick(w.form().Command1, Qt::LeftButton);
         QCOMPARE(text(w, "txtSchiffx"), QStringLiteral(" 51"));
         QCOMPARE(text(w, "txtSchiffy"), QStringLiteral(" 50"));
-        QVERIFY(text(w, "txtFdW").endsWith(QStringLiteral(" 1 sm")));
-        QVERIFY(text(w, "txtReiseweg").endsWith(QStringLiteral(" 1 sm")));
         QCOMPARE(text(w, "txtFdW"), QStringLiteral("Fahrt d. Wasser 1 sm"));
         QCOMPARE(text(w, "txtReiseweg"), QStringLiteral("Fahrt ü. Grund 1 sm"));
         // The track runs from (50.8, 49.2) to (51.8, 49.2) in yellow.
@@ -200,16 +198,13 @@ private slots:
         control<QLineEdit>(w, field)->setText(typed);
         for (int i = 0; i < 3; ++i)
             w.timeStep();
-        const QRegularExpression number(QStringLiteral("^( |-)(\\d+|\\d*\\.\\d+)(E[+-]\\d+)?$"));
+        const QRegularExpression number(QStringLiteral("^( |-)(\\d+|\\d*\\.\\d+)(E[+-]\\d+)?[dhm]?$"));
         const QRegularExpression sentence(QStringLiteral("^(Entfernung zur Insel|Fahrt d\\. Wasser|Fahrt ü\\. Grund)"
                                                          "( |-)\\d+(\\.\\d+)?(E\\+\\d+)? sm$"));
-        for (const char *name : {"txtSchiffx", "txtSchiffy"})
+        for (const char *name : {"txtSchiffx", "txtSchiffy", "txtReisezeitd", "txtReisezeith", "txtReisezeitmin"})
             QVERIFY2(number.match(text(w, name)).hasMatch(), qPrintable(text(w, name)));
         for (const char *name : {"txtAbstand", "txtFdW", "txtReiseweg"})
             QVERIFY2(sentence.match(text(w, name)).hasMatch(), qPrintable(text(w, name)));
-        for (const char *name : {"txtReisezeitd", "txtReisezeith", "txtReisezeitmin"})
-            QVERIFY2(!text(w, name).contains(QLatin1String("nan"), Qt::CaseInsensitive), qPrintable(text(w, name)));
-        QVERIFY(std::isfinite(w.form().image1->left()));
     }
 
     void overflowIsHeldAtTheLargestValue()

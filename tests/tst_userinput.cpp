@@ -60,6 +60,16 @@ class TestUserInput : public QObject
     Q_OBJECT
 
 private slots:
+    // The captions are measured in the face the window really gets: Liberation
+    // Sans, or the one VENDRAL_TEST_FONT names for a run with it hidden.
+    void initTestCase()
+    {
+        const QString wanted = qEnvironmentVariable("VENDRAL_TEST_FONT", QStringLiteral("Liberation Sans"));
+        const QString got = QFontInfo(MainWindow().font()).family();
+        QVERIFY2(got == wanted, qPrintable(QStringLiteral("the window gets %1 instead of %2, which scripts/setup installs")
+                                               .arg(got.isEmpty() ? QStringLiteral("no font") : got, wanted)));
+    }
+
     void everyPointOfAControlAnswersAsIt()
     {
         auto w = shownWindow();

@@ -24,8 +24,10 @@ Canvas::Canvas(const QSize &size, qreal devicePixelRatio)
     resize(size, devicePixelRatio);
 }
 
-// A copy shares the pixels until either side draws; the open painter stays
-// with the original.
+// A copy shares the pixels until either side draws; the open painter and the
+// dirty handler stay with the original, whose widget the copy's drawings are
+// not shown on. A canvas assigned to keeps its own handler and reports that
+// all of it changed.
 Canvas::Canvas(const Canvas &other)
 {
     *this = other;
@@ -50,7 +52,8 @@ Canvas &Canvas::operator=(const Canvas &other)
     image_ = other.image_;
     lastCircle_ = other.lastCircle_;
     touched_ = other.touched_;
-    dirty_ = other.dirty_;
+    if (dirty_)
+        dirty_(QRect(QPoint(), size_));
     return *this;
 }
 

@@ -72,6 +72,7 @@ public:
 
     // Told of every area that a drawing changed, in logical pixels with a
     // margin for the pen; a widget showing the canvas repaints just that.
+    // The handler belongs to this canvas alone: copies do not carry it.
     void setDirtyHandler(std::function<void(const QRect &)> handler) { dirty_ = std::move(handler); }
 
 private:
