@@ -15,8 +15,10 @@
 #include "simulation/voyagerun.h"
 #include "window/accessibility.h"
 #include "window/artwork.h"
+#include "window/buttonkeys.h"
 #include "window/controls.h"
 #include "window/initialstate.h"
+#include "window/readonlyfields.h"
 #include "window/scrollbars.h"
 #include "window/startup.h"
 
@@ -60,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     createControls(form_, this, client);
     nameControls(form_);
+    new ButtonKeys(this);
+    new ReadOnlyFields(this);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
     wireControls();
