@@ -4,6 +4,7 @@
 
 #include "chart/bearingline.h"
 #include "chart/markerdrag.h"
+#include "window/artwork.h"
 
 #include <QAction>
 
@@ -164,6 +165,44 @@ private slots:
         QTest::mouseRelease(window, button, {}, onChart(*w, 30, 30));
         QCOMPARE(f.image2->left(), 80.0f);
         QCOMPARE(text(*w, "txtInselx"), QStringLiteral("80"));
+    }
+
+    // The island's sea lets the chart and the ship beneath show through, its
+    // land covers them, and its whole box still takes the pointer.
+    void islandSeaShowsWhatLiesBeneath()
+    {
+        auto w = shownWindow();
+        Form &f = w->form();
+        const QImage picture = islandPicture();
+        const QPointF corner = f.picSee->toUser(QPointF(f.image2->pos() + QPoint(2, 28)));
+        w->markerDrag()->dragDrop(f.image1, corner.x(), corner.y());
+        QVERIFY(f.image1->geometry().intersects(f.image2->geometry()));
+        const QRect box = f.image2->geometry();
+        const QImage shown = f.picSee->grab(box).toImage();
+        f.image2->hide();
+        const QImage beneath = f.picSee->grab(box).toImage();
+        f.image2->show();
+        const qreal dpr = shown.devicePixelRatio();
+        int shipShows = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (f.Check1->geometry().contains(x, y))
+                    continue;
+                const QColor own = picture.pixelColor(x, y);
+                const bool sea = own == QColor(0, 0, 255);
+                const QColor expected = sea ? beneath.pixelColor(x * dpr, y * dpr) : own;
+                QCOMPARE(shown.pixelColor(x * dpr, y * dpr), expected);
+                shipShows += sea && expected == QColor(255, 255, 255);
+            }
+        }
+        QVERIFY(shipShows > 0);
+        // A press on the sea above the ship drags the island.
+        QWindow *window = w->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, f.image2->mapTo(w.get(), QPoint(3, 43)));
+        QTest::mouseMove(window, onChart(*w, 50, 50));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, onChart(*w, 50, 50));
+        QVERIFY(qAbs(f.image2->left() - 50) < 0.2);
+        QCOMPARE(f.image1->left(), float(corner.x()));
     }
 
     // Without a mouse: Tab to a marker, then the arrow keys move it by 1 sm,

@@ -305,6 +305,68 @@ private slots:
         w.form().cmdFahrt->click();
         QCOMPARE(w.form().travelTime, 1.0);
     }
+
+    // Return and Enter press the focused button or tick the focused check
+    // box, as Space does; on "Stop" during a run they end it after one more
+    // step.
+    void returnPressesTheFocusedControl_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return on Schritt dt") << "Command1" << int(Qt::Key_Return);
+        QTest::newRow("Enter on the autopilot") << "chkAuto" << int(Qt::Key_Enter);
+        QTest::newRow("Return on the island's box") << "Check1" << int(Qt::Key_Return);
+        QTest::newRow("Return on Stop during a run") << "cmdStop" << int(Qt::Key_Return);
+    }
+
+    void returnPressesTheFocusedControl()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        auto w = shownWindow();
+        prepare(*w, 50, 50, 1, 0, 0, 1);
+        auto *button = control<QAbstractButton>(*w, name);
+        const bool wasChecked = button->isChecked();
+        button->setFocus();
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        const auto press = [&w, key] {
+            QTest::keyClick(w->windowHandle(), Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        };
+        if (button == w->form().cmdStop) {
+            afterSteps(*w, 5, press);
+            w->form().cmdFahrt->click();
+            QCOMPARE(w->form().travelTime, 6.0);
+        } else {
+            press();
+        }
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(button->isChecked(), button->isCheckable() && !wasChecked);
+    }
+
+    // The position fields show the start of a long number whether the
+    // keyboard passes through them, stays in them while a step writes them,
+    // or leaves them.
+    void readOnlyFieldsShowTheStartOfTheirText()
+    {
+        auto w = shownWindow();
+        Form &f = w->form();
+        prepare(*w, 19.333333333333332, 20.123456789012345, 0, 1, 6, 1);
+        f.chkAuto->setFocus();
+        QWindow *window = w->windowHandle();
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.txtSchiffx);
+        QCOMPARE(f.txtSchiffx->selectedText(), f.txtSchiffx->text());
+        QCOMPARE(f.txtSchiffx->cursorPosition(), 0);
+        QTest::keyClick(window, Qt::Key_End);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QCOMPARE(f.txtSchiffx->cursorPosition(), 0);
+        f.txtSchiffy->setFocus();
+        QTest::keyClick(window, Qt::Key_End);
+        w->timeStep();
+        QVERIFY(f.txtSchiffy->text().size() > 10);
+        QCOMPARE(f.txtSchiffy->cursorPosition(), 0);
+    }
 };
 
 QTEST_MAIN(TestVoyageRun)

@@ -7,6 +7,12 @@
 #include <QPainter>
 
 namespace vendral {
+namespace {
+
+// Pictures on the chart are drawn on its blue.
+constexpr QRgb kSea = 0xFF0000FF;
+
+} // namespace
 
 Marker::Marker(PictureBox *chart)
     : QWidget(chart)
@@ -47,7 +53,18 @@ void Marker::setBackColor(const QColor &color)
 
 void Marker::setPicture(const QImage &picture)
 {
-    picture_ = picture;
+    picture_ = picture.convertToFormat(QImage::Format_ARGB32);
+    bool clear = false;
+    for (int y = 0; y < picture_.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture_.scanLine(y));
+        for (int x = 0; x < picture_.width(); ++x) {
+            if (line[x] == kSea) {
+                line[x] = qRgba(0, 0, 0, 0);
+                clear = true;
+            }
+        }
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent, !clear);
     resize(picture.size());
     update();
 }
@@ -55,7 +72,8 @@ void Marker::setPicture(const QImage &picture)
 void Marker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), backColor_);
+    if (testAttribute(Qt::WA_OpaquePaintEvent))
+        painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
         painter.drawImage(QPoint(), picture_);
     paintFocus(painter);

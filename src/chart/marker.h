@@ -10,8 +10,11 @@ class PictureBox;
 // A marker lying on the sea chart (ship or island). Its position is its
 // top-left corner (Left, Top) in chart units, kept in single precision
 // exactly as given; it follows the chart's scale. It paints its picture, if
-// it has one, over its background colour. It takes the focus, and the arrow
-// keys ask to move it by 1 sm.
+// it has one, or else its background colour. Where the picture shows the
+// chart's own blue, RGB(0, 0, 255), the marker is clear: the chart and the
+// controls below it show through, while the marker still takes the pointer
+// over its whole box. It takes the focus, and the arrow keys ask to move it
+// by 1 sm.
 class Marker : public QWidget
 {
     Q_OBJECT
@@ -29,7 +32,7 @@ public:
 
     void setBackColor(const QColor &color);
     QColor backColor() const { return backColor_; }
-    // The marker takes the picture's size.
+    // The marker takes the picture's size; see above for its blue.
     void setPicture(const QImage &picture);
 
 signals:

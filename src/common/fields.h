@@ -12,18 +12,29 @@ namespace vendral {
 // Reads a text field the lenient way; text that is not a number reads as 0.
 inline double number(const QLineEdit *field) { return toNumber(field->text().toStdString()); }
 
+// Puts the start of a field's text in view, and with it the cursor; a field
+// whose text was all selected stays all selected.
+inline void showStart(QLineEdit *field)
+{
+    const int length = int(field->text().size());
+    if (field->hasSelectedText() && field->selectedText().size() == length)
+        field->setSelection(length, -length);
+    else if (field->cursorPosition() != 0)
+        field->setCursorPosition(0);
+}
+
 // Writes a text field; a change notification follows only when the text
 // differs. Writing the text a field already holds is left out altogether (a
 // continuous run rewrites most read-outs unchanged many thousand times a
-// second). A field the user is not typing in shows the start of a text too
-// long for it.
+// second). A field shows the start of a text too long for it, unless the user
+// is typing in it.
 inline void write(QLineEdit *field, const QString &text)
 {
     if (field->text() == text)
         return;
     field->setText(text);
-    if (field->cursorPosition() != 0 && !field->hasFocus())
-        field->setCursorPosition(0);
+    if (field->isReadOnly() || !field->hasFocus())
+        showStart(field);
 }
 
 inline void write(QLineEdit *field, const std::string &text) { write(field, QString::fromStdString(text)); }

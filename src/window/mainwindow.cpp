@@ -15,8 +15,10 @@
 #include "simulation/voyagerun.h"
 #include "window/accessibility.h"
 #include "window/artwork.h"
+#include "window/buttonkeys.h"
 #include "window/controls.h"
 #include "window/initialstate.h"
+#include "window/readonlyfields.h"
 #include "window/scrollbars.h"
 #include "window/startup.h"
 
@@ -60,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     createControls(form_, this, client);
     nameControls(form_);
+    new ButtonKeys(this);
+    new ReadOnlyFields(this);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
     wireControls();
@@ -163,6 +167,22 @@ void MainWindow::changeEvent(QEvent *event)
     }
 }
 
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    noteMaximisedRoom();
+}
+
+// A maximised window fills the room the desktop leaves to windows, panels
+// and docks excepted, even where the window system tells of no panels (on
+// Wayland the screen's available area is the whole screen).
+void MainWindow::noteMaximisedRoom()
+{
+    if (windowState() != Qt::WindowMaximized || !windowHandle())
+        return;
+    maximisedRoom_ = geometry().marginsAdded(windowHandle()->frameMargins()).size();
+}
+
 void MainWindow::keepFrameOnScreen()
 {
     if (frameChecks_ <= 0 || (windowState() & (kLarge | Qt::WindowMinimized)) || !screen() || !windowHandle()) {
@@ -171,17 +191,25 @@ void MainWindow::keepFrameOnScreen()
     }
     --frameChecks_;
     // Asked of the window system each time: a normal window's frame differs
-    // from a maximised one's, and the news of it may come late.
-    const QMargins margins = windowHandle()->frameMargins();
-    const QRect area = screen()->availableGeometry();
+    // from a maximised one's, and the news of it may come late. What it
+    // reports beyond the usual room for a frame is a shadow, which may lie
+    // off the screen (Weston frames its X11 windows with 32 px of shadow on
+    // every side).
+    const QMargins reported = windowHandle()->frameMargins();
+    const QMargins margins(std::min(reported.left(), kFrameAllowance.left()),
+                           std::min(reported.top(), kFrameAllowance.top()),
+                           std::min(reported.right(), kFrameAllowance.right()),
+                           std::min(reported.bottom(), kFrameAllowance.bottom()));
+    // The room for the frame: the available area, no larger than the frame of
+    // the window when it was maximised.
+    QRect area = screen()->availableGeometry();
+    if (maximisedRoom_.isValid())
+        area.setSize(area.size().boundedTo(maximisedRoom_));
     if (!area.contains(geometry().marginsAdded(margins))) {
         // Never larger than the normal size it started with: the place read
         // while the window manager is still restoring may be the maximised
         // one, and restoring must not come back as large as that.
-        const QSize size = geometry()
-                               .size()
-                               .boundedTo(area.marginsRemoved(kFrameAllowance).size())
-                               .boundedTo(area.marginsRemoved(margins).size());
+        const QSize size = geometry().size().boundedTo(area.marginsRemoved(kFrameAllowance).size());
         QRect frame = QRect(geometry().topLeft(), size).marginsAdded(margins);
         frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
         frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));

@@ -45,6 +45,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void wireControls();
@@ -53,6 +54,7 @@ private:
     // Puts the normal window, frame included, inside the screen's available
     // area after it has come back from being maximised.
     void keepFrameOnScreen();
+    void noteMaximisedRoom();
 
     Form form_;
     MarkerDrag *drag_ = nullptr;
@@ -60,6 +62,8 @@ private:
     QPointer<QMessageBox> credits_;
     // Checks of the window's place still to come after leaving maximised.
     int frameChecks_ = 0;
+    // The size of a maximised window's frame, once it has been maximised.
+    QSize maximisedRoom_;
 };
 
 } // namespace vendral
