@@ -6,8 +6,6 @@
 #include "chart/bearingline.h"
 
 #include <QAction>
-#include <QMessageBox>
-#include <QTimer>
 
 using namespace vendral;
 using namespace testing;
@@ -99,26 +97,6 @@ private slots:
         QCOMPARE(text(w, "txtFdW"), QStringLiteral("Fahrt d. Wasser 1 sm"));
     }
 
-    void creditBoxIsModal()
-    {
-        MainWindow w;
-        w.show();
-        QString title;
-        bool modal = false;
-        QTimer::singleShot(0, &w, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            title = box->windowTitle();
-            modal = box->isModal();
-            QCOMPARE(box->icon(), QMessageBox::Information);
-            QCOMPARE(box->buttons().size(), 1);
-            box->accept();
-        });
-        w.form().cmdc->trigger();
-        QCOMPARE(title, QStringLiteral("Programmiert von"));
-        QVERIFY(modal);
-    }
-
     void endClosesTheWindow()
     {
         MainWindow w;
@@ -127,16 +105,6 @@ private slots:
         w.form().cmdend->trigger();
         QVERIFY(!w.isVisible());
         QVERIFY(w.voyageRun()->closing());
-    }
-
-    void closingWhileTheCreditBoxIsOpen()
-    {
-        MainWindow w;
-        w.show();
-        QTimer::singleShot(0, &w, [&] { w.close(); });
-        w.form().cmdc->trigger();
-        QVERIFY(!w.isVisible());
-        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

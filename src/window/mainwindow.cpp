@@ -21,6 +21,7 @@
 #include "window/startup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget *parent)
     nameControls(form_);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
+    reportRuns(form_, run_);
     wireControls();
     wireDials();
     wireMenu();
@@ -140,15 +142,31 @@ void MainWindow::resetTravelCounters() { vendral::resetTravelCounters(form_); }
 void MainWindow::steerToIsland() { vendral::steerToIsland(form_); }
 void MainWindow::runVoyage() { run_->run(); }
 
+// Modal, but the caller returns at once: a call that waited for the box to
+// close would hold up whoever chose the menu item, assistive technology
+// included. Closed, the box gives the focus back to the control that had it.
 void MainWindow::showCredits()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Programmiert von"),
-                    QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("credits"));
+    if (credits_) {
+        credits_->activateWindow();
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Programmiert von"),
+                                QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("credits"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // A message box: nothing to minimise or maximise.
-    box.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    credits_ = &box;
-    box.exec();
+    box->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box->setWindowModality(Qt::ApplicationModal);
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    connect(box, &QDialog::finished, this, [this, focus] {
+        if (focus && isVisible()) {
+            activateWindow();
+            focus->setFocus(Qt::OtherFocusReason);
+        }
+    });
+    credits_ = box;
+    box->show();
 }
 
 void MainWindow::changeEvent(QEvent *event)
