@@ -196,6 +196,8 @@ def dial_and_markers(s):
     s.key("Right", "Up")
     s.check("the ship tells its place after a keyboard move",
             poll("the ship's name", lambda: ship.name == "Schiff bei x 11, y 11 sm", 5))
+    s.check("the new place is announced",
+            poll("the notification", lambda: s.control("Schiff bei x 11, y 11 sm", pyatspi.ROLE_NOTIFICATION), 5))
 
 
 def run(s, listener_output=None):
@@ -272,9 +274,9 @@ def runs(s, figures):
             place is not None and abs(float(place.group(1)) - ship_field) < 0.5)
     chart = s.need("Seegebiet 100sm x 100sm")
     s.check("the chart has the final distance", chart.description.endswith(s.text("Entfernung zur Insel")))
-    focus = s.focused()
-    s.check("the run's end is told through the focused control (%r)" % (focus.description if focus else None),
-            focus is not None and focus.description.startswith("Fahrt gestoppt. Reisezeit"))
+    notice = s.control("Fahrt gestoppt. Reisezeit", pyatspi.ROLE_NOTIFICATION, prefix=True)
+    s.check("the run's end is told through a notification (%r)" % (notice.name if notice else None),
+            notice is not None and notice.getState().contains(pyatspi.STATE_SHOWING))
 
 
 def credit_box(s):

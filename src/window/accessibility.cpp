@@ -1,6 +1,7 @@
 #include "window/accessibility.h"
 
 #include "chart/bearingline.h"
+#include "chart/markerdrag.h"
 #include "chart/shipmarker.h"
 #include "common/fields.h"
 #include "common/form.h"
@@ -11,6 +12,7 @@
 #include "simulation/voyagerun.h"
 #include "window/accessibleupdates.h"
 #include "window/mainwindow.h"
+#include "window/notice.h"
 #include "window/scrollbars.h"
 
 #include <QAccessibleValueInterface>
@@ -265,6 +267,8 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new AccessibleMarker(marker);
     if (auto *chart = qobject_cast<PictureBox *>(object))
         return new AccessibleChart(chart);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto *bar = qobject_cast<ParameterBar *>(object))
         return new AccessibleBar(bar);
     if (auto *action = qobject_cast<QAction *>(object)) {
@@ -357,8 +361,11 @@ QString runReport(const Form &f, VoyageRun::End end)
     return parts.join(QLatin1Char(' '));
 }
 
-void reportRuns(const Form &form, VoyageRun *run)
+void announceChanges(const Form &form, VoyageRun *run, MarkerDrag *drag)
 {
+    QObject::connect(drag, &MarkerDrag::placed, drag, [](Marker *marker) {
+        AccessibleUpdates::instance()->announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
+    });
     QObject::connect(run, &VoyageRun::started, run, [] { AccessibleUpdates::instance()->hold(); });
     QObject::connect(run, &VoyageRun::ended, run, [&form](VoyageRun::End end) {
         AccessibleUpdates *updates = AccessibleUpdates::instance();

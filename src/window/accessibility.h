@@ -20,10 +20,13 @@ struct Form;
 // these get a name of what they hold. A tooltip is the description.
 void nameControls(Form &form);
 
-// While runs last, their accessibility events are merged and sent only now
-// and then; when the last one ends, the screen reader hears why it ended,
-// the travel time and the distances.
-void reportRuns(const Form &form, VoyageRun *run);
+class MarkerDrag;
+
+// What a screen reader is told as it happens: while runs last, their
+// accessibility events are merged and sent only now and then, and when the
+// last one ends, why it ended, the travel time and the distances; where a
+// marker lands when the user has put it in a new place.
+void announceChanges(const Form &form, VoyageRun *run, MarkerDrag *drag);
 
 // What a screen reader hears when a run ends.
 QString runReport(const Form &form, VoyageRun::End end);

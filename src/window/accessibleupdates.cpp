@@ -1,5 +1,7 @@
 #include "window/accessibleupdates.h"
 
+#include "window/notice.h"
+
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QLineEdit>
@@ -153,33 +155,13 @@ void AccessibleUpdates::flush(int budget)
 
 void AccessibleUpdates::announce(const QString &message)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus || message.isEmpty())
+    QWidget *window = QApplication::activeWindow();
+    if (!window || message.isEmpty())
         return;
-    if (announcedOn_ != focus) {
-        restoreDescription();
-        announcedOn_ = focus;
-        ownDescription_ = focus->accessibleDescription();
-        focus->installEventFilter(this);
-    }
-    focus->setAccessibleDescription(message);
-}
-
-void AccessibleUpdates::restoreDescription()
-{
-    if (!announcedOn_)
-        return;
-    QWidget *widget = announcedOn_;
-    announcedOn_.clear();
-    widget->removeEventFilter(this);
-    widget->setAccessibleDescription(ownDescription_);
-}
-
-bool AccessibleUpdates::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == announcedOn_ && event->type() == QEvent::FocusOut)
-        restoreDescription();
-    return false;
+    auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!notice)
+        notice = new Notice(window);
+    notice->say(message);
 }
 
 } // namespace vendral

@@ -44,16 +44,12 @@ public:
     void release();
     bool holding() const { return depth_ > 0; }
 
-    // Speaks `message` through the widget that has the focus: a screen
-    // reader reads a change of the focused object's description aloud. The
-    // description goes back to its own when the focus leaves.
+    // Has a screen reader speak `message`, through a notification in the
+    // active window.
     void announce(const QString &message);
 
     // Every accessibility event of the program passes here.
     void notify(QAccessibleEvent *event);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     explicit AccessibleUpdates(QObject *parent);
@@ -70,15 +66,12 @@ private:
     void send(QAccessibleEvent *event);
     void sendHeld(const Held &held);
     void flush(int budget);
-    void restoreDescription();
 
     Sink sink_;
     int depth_ = 0;
     std::map<Key, Held> held_;
     std::deque<Key> order_;
     QTimer timer_;
-    QPointer<QWidget> announcedOn_;
-    QString ownDescription_;
 };
 
 } // namespace vendral

@@ -63,7 +63,7 @@ MainWindow::MainWindow(QWidget *parent)
     nameControls(form_);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
-    reportRuns(form_, run_);
+    announceChanges(form_, run_, drag_);
     wireControls();
     wireDials();
     wireMenu();
