@@ -144,7 +144,9 @@ void MainWindow::runVoyage() { run_->run(); }
 
 // Modal, but the caller returns at once: a call that waited for the box to
 // close would hold up whoever chose the menu item, assistive technology
-// included. Closed, the box gives the focus back to the control that had it.
+// included. Closed, the box gives the focus back to the control that had it
+// in this window (chosen from the menu bar by keyboard, the menu bar has
+// handed the focus back to that control by then).
 void MainWindow::showCredits()
 {
     if (credits_) {
@@ -158,12 +160,13 @@ void MainWindow::showCredits()
     // A message box: nothing to minimise or maximise.
     box->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box->setWindowModality(Qt::ApplicationModal);
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    connect(box, &QDialog::finished, this, [this, focus] {
-        if (focus && isVisible()) {
-            activateWindow();
+    connect(box, &QDialog::finished, this, [this] {
+        QWidget *focus = focusWidget();
+        if (!isVisible())
+            return;
+        activateWindow();
+        if (focus)
             focus->setFocus(Qt::OtherFocusReason);
-        }
     });
     credits_ = box;
     box->show();
