@@ -39,10 +39,14 @@ VoyageRun::VoyageRun(Form &form, QWidget *window)
 {
 }
 
+// A window destroyed under a run ends it without passing leave().
 VoyageRun::~VoyageRun()
 {
-    if (depth_ > 0 && window_)
+    if (depth_ == 0)
+        return;
+    if (window_)
         window_->removeEventFilter(this);
+    emit ended(End::Closing);
 }
 
 void VoyageRun::requestStop()

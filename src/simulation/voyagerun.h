@@ -49,7 +49,8 @@ public:
     bool closing() const { return closing_; }
 
 signals:
-    // The first run starts, and the last one ends (runs nest).
+    // The first run starts, and the last one ends (runs nest); a window
+    // destroyed under a run ends it too, as closing.
     void started();
     void ended(vendral::VoyageRun::End end);
 

@@ -17,10 +17,10 @@
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
