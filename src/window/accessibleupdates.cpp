@@ -85,18 +85,11 @@ void AccessibleUpdates::notify(QAccessibleEvent *event)
 {
     const QAccessible::Event type = event->type();
     QObject *object = event->object();
-    if (!holding() || !object) {
-        send(event);
+    // A field the program rewrites moves its caret twice; only the caret of
+    // the field the user is in matters.
+    if (type == QAccessible::TextCaretMoved && object != QApplication::focusWidget())
         return;
-    }
-    if (type == QAccessible::TextCaretMoved) {
-        // A field the program rewrites moves its caret too; only the caret of
-        // the field the user is typing in matters.
-        if (object == QApplication::focusWidget())
-            send(event);
-        return;
-    }
-    if (!merged(type)) {
+    if (!holding() || !object || !merged(type)) {
         send(event);
         return;
     }

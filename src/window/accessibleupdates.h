@@ -19,7 +19,8 @@ namespace vendral {
 // lasts, the events of one object and kind are merged into one, and the
 // merged ones go out a few at a time every kInterval ms; when the last run
 // ends, all that are left go out with the final values. Outside runs every
-// event passes at once.
+// event passes at once, but for the caret moves of fields without the focus,
+// which the program causes by rewriting them and which tell nobody anything.
 class AccessibleUpdates : public QObject
 {
     Q_OBJECT
