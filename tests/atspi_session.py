@@ -25,7 +25,7 @@ import pyatspi  # noqa: E402
 from gi.repository import Atspi  # noqa: E402
 
 # How long a run is measured, and the figures it must reach.
-RUN_SECONDS = 3.0
+RUN_SECONDS = 5.0
 MIN_SPEED_SHARE = 0.5
 MAX_EVENTS_PER_SECOND = 10.0
 STOP_WITHIN = 1.0
@@ -204,7 +204,9 @@ def run(s, listener_output=None):
     """One run at delay 0 with dt 1 minute, started and stopped through
     AT-SPI: steps per second, the time from "Stop" to the end, and the
     events a listener received."""
-    s.action(s.need("Reisezeit und Strecken löschen", pyatspi.ROLE_PUSH_BUTTON), "Press")
+    # Both runs sail the same voyage: from the start to the island, then
+    # round it.
+    s.action(s.need("Startzustand", pyatspi.ROLE_MENU_ITEM), "Press")
     poll("counters cleared", lambda: s.minutes() == 0, 5)
     listener = None
     if listener_output:
@@ -238,7 +240,10 @@ def run(s, listener_output=None):
         listener.wait(10)
         with open(listener_output) as f:
             times = [float(line) for line in f if line.strip()]
-        events = sum(1 for t in times if started <= t <= ended) / (ended - started)
+        # While the ship sails, and over the whole run with the final values
+        # sent at its end.
+        rate = lambda start, end: sum(1 for t in times if start <= t <= end) / (end - start)
+        events = rate(t0, stop_pressed), rate(started, ended + 0.5)
     return (m1 - m0) / (t1 - t0), ended - stop_pressed, events
 
 
@@ -255,7 +260,7 @@ def runs(s, figures):
     lines = [
         "steps per second, no client listening: %.0f" % alone,
         "steps per second, a client listening to every event: %.0f (share %.2f)" % (heard, share),
-        "accessibility events per second during the run: %.1f" % events,
+        "accessibility events per second while sailing: %.1f, over the whole run: %.1f" % events,
         "from Stop through AT-SPI to the run's end: %.2f s, %.2f s" % (stop_alone, stop_heard),
     ]
     print("\n".join(lines), flush=True)
@@ -263,7 +268,7 @@ def runs(s, figures):
         with open(figures, "w") as f:
             f.write("\n".join(lines) + "\n")
     s.check("a listening client keeps at least half the steps per second", share >= MIN_SPEED_SHARE)
-    s.check("at most %g events per second during a run" % MAX_EVENTS_PER_SECOND, events <= MAX_EVENTS_PER_SECOND)
+    s.check("at most %g events per second during a run" % MAX_EVENTS_PER_SECOND, max(events) <= MAX_EVENTS_PER_SECOND)
     s.check("Stop through AT-SPI ends a run within %g s" % STOP_WITHIN, max(stop_alone, stop_heard) <= STOP_WITHIN)
     # The markers and the chart carry the final values (the ship marker lies
     # a little west and north of the ship's place).
