@@ -12,8 +12,6 @@
 namespace vendral {
 namespace {
 
-void toUpdates(QAccessibleEvent *event) { AccessibleUpdates::instance()->notify(event); }
-
 // Qt hands an event to the update handler instead of the bridge; with the
 // handler out of the way for a moment, the same call reaches the bridge.
 void toBridge(QAccessibleEvent *event)
@@ -21,6 +19,16 @@ void toBridge(QAccessibleEvent *event)
     const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(handler);
+}
+
+// Widgets that go with the application send their last events after the
+// instance has gone.
+void toUpdates(QAccessibleEvent *event)
+{
+    if (QCoreApplication::closingDown() || !qApp)
+        toBridge(event);
+    else
+        AccessibleUpdates::instance()->notify(event);
 }
 
 QString currentText(QObject *object)
