@@ -1,26 +1,64 @@
 // What assistive technology reads of the window, through Qt's accessibility
-// interface: names and descriptions, the dials' values, and where ship and
-// island are.
+// interface: names and descriptions, the dials' and bars' values, where ship
+// and island are, what a run's end reports, and how the events of a run are
+// merged. That it all reaches AT-SPI is tested by atspi_session.py.
 #include "testsupport.h"
 
 #include "chart/markerdrag.h"
+#include "common/numbers.h"
+#include "window/accessibility.h"
+#include "window/accessibleupdates.h"
+#include "window/notice.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QGroupBox>
+#include <QMenuBar>
+#include <QMessageBox>
 
 using namespace vendral;
 using namespace testing;
 
 namespace {
 
-QAccessibleInterface *accessible(QWidget *widget)
+QAccessibleInterface *accessible(QObject *object)
 {
-    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
     if (!interface)
-        qFatal("%s has no accessible interface", qPrintable(widget->objectName()));
+        qFatal("%s has no accessible interface", qPrintable(object->objectName()));
     return interface;
 }
+
+QString name(QObject *object) { return accessible(object)->text(QAccessible::Name); }
+QString description(QObject *object) { return accessible(object)->text(QAccessible::Description); }
+
+// What passes the merging, in order: the kind, the object, and the value or
+// new text at that moment.
+struct Sent
+{
+    QAccessible::Event type;
+    QObject *object;
+    QString value;
+};
+
+class RecordingSink
+{
+public:
+    RecordingSink() { AccessibleUpdates::instance()->setSink([this](QAccessibleEvent *e) { record(e); }); }
+    ~RecordingSink() { AccessibleUpdates::instance()->setSink(nullptr); }
+    QList<Sent> sent;
+
+private:
+    void record(QAccessibleEvent *event)
+    {
+        QString value;
+        if (event->type() == QAccessible::ValueChanged)
+            value = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+        if (event->type() == QAccessible::TextUpdated)
+            value = static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted();
+        sent.append({event->type(), event->object(), value});
+    }
+};
 
 } // namespace
 
@@ -37,23 +75,30 @@ private slots:
         // Caption first, then the label beside, then the tooltip.
         QTest::newRow("button") << "cmdFahrt" << "Fahrt" << "Schiff in Fahrt setzen";
         QTest::newRow("check box") << "chkAuto" << "Autopilot" << "Automatik, Kurs auf Insel";
-        QTest::newRow("island's box") << "Check1" << "Check1" << "automatisch anhalten ein/aus";
         QTest::newRow("box by its label") << "chkPeil" << "Peilung" << "";
         QTest::newRow("field by its label") << "txtSchiffy" << "ySchiff" << "";
         QTest::newRow("dt by its label") << "txtdt" << "dt in Minuten" << "";
         QTest::newRow("delay by its label") << "txtVerz" << "Verzögerung" << "";
-        QTest::newRow("course dial") << "picFahrt" << "Zeiger greifen, Kurs einstellen"
-                                     << "Zeiger greifen, Kurs einstellen";
-        QTest::newRow("chart") << "picSee" << "Seegebiet 100sm x 100sm" << "Seegebiet 100sm x 100sm";
-        QTest::newRow("island") << "image2" << "Insel verschieben" << "Insel verschieben";
-        // Neither caption, label nor tooltip: named after what they hold.
+        // Named after what they hold or do, where the caption does not say.
+        QTest::newRow("island's box") << "Check1" << "automatisch anhalten" << "automatisch anhalten ein/aus";
+        QTest::newRow("counters' x") << "Command2" << "Reisezeit und Strecken löschen" << "";
+        QTest::newRow("chart's x") << "Command4" << "Seekarte löschen" << "Seekarte löschen und Strömung neu zeichnen";
+        QTest::newRow("time panel") << "Frame2" << "Zeitschritt, Verzögerung und Reisezeit" << "";
+        QTest::newRow("bearing line") << "linpeil" << "Peillinie zur Insel" << "";
         QTest::newRow("heading") << "txtFahrtx" << "Kurs Ost" << "";
-        QTest::newRow("speed bar") << "hscfahrtv" << "Fahrt durchs Wasser" << "";
         QTest::newRow("current speed") << "txtStromv" << "Strömungsgeschwindigkeit in Knoten" << "";
-        QTest::newRow("ship") << "image1" << "Schiff" << "";
-        QTest::newRow("distance read-out") << "txtAbstand" << "Entfernung zur Insel" << "";
         QTest::newRow("ground read-out") << "txtReiseweg" << "Fahrt ü. Grund" << "";
-        QTest::newRow("counters' x") << "Command2" << "x" << "Reisezeit und Strecken löschen";
+        // Bars and dials with their units; the mouse hint stays the description.
+        QTest::newRow("speed bar") << "hscfahrtv" << "Fahrt durchs Wasser in Knoten" << "";
+        QTest::newRow("delay bar") << "hscverz" << "Verzögerung in Millisekunden" << "";
+        QTest::newRow("course dial") << "picFahrt" << "Kurs 90 Grad" << "Zeiger greifen, Kurs einstellen";
+        QTest::newRow("current dial") << "picStrom" << "Strömungsrichtung 0 Grad"
+                                      << "Zeiger greifen, Strömungsrichtung einstellen";
+        // Markers and chart say where ship and island are.
+        QTest::newRow("ship") << "image1" << "Schiff bei x 10, y 10 sm" << "";
+        QTest::newRow("island") << "image2" << "Insel bei x 80, y 80 sm" << "Insel verschieben";
+        QTest::newRow("chart") << "picSee" << "Seegebiet 100sm x 100sm"
+                               << "Schiff bei x 10, y 10 sm; Insel bei x 80, y 80 sm; Entfernung zur Insel 98 sm";
     }
 
     void namesAndDescriptions()
@@ -62,12 +107,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         MainWindow w;
-        QAccessibleInterface *interface = accessible(testing::control(w, control));
-        QCOMPARE(interface->text(QAccessible::Name), name);
-        QCOMPARE(interface->text(QAccessible::Description), description);
+        QWidget *widget = testing::control(w, control);
+        QCOMPARE(::name(widget), name);
+        QCOMPARE(::description(widget), description);
     }
 
-    // No control a user can operate goes unnamed or by its panel's title.
+    // No control a user can operate goes unnamed or by its panel's title, and
+    // the menu item "c" says what it shows.
     void everyControlIsNamed()
     {
         MainWindow w;
@@ -75,41 +121,205 @@ private slots:
         for (QWidget *widget : w.centralWidget()->findChildren<QWidget *>()) {
             if (!(widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<PictureBox *>(widget))
                 continue;
-            const QString name = accessible(widget)->text(QAccessible::Name);
+            const QString name = ::name(widget);
             const auto *frame = qobject_cast<QGroupBox *>(widget->parentWidget());
             if (name.isEmpty() || (frame && name == frame->title()))
                 unnamed << widget->objectName();
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+        QAccessibleInterface *menu = accessible(w.menuBar());
+        QCOMPARE(menu->childCount(), 4);
+        QCOMPARE(menu->child(0)->text(QAccessible::Name), QStringLiteral("Startzustand"));
+        QCOMPARE(menu->child(3)->text(QAccessible::Name), QStringLiteral("Programmiert von"));
+        QCOMPARE(menu->child(3)->role(), QAccessible::MenuItem);
+        QCOMPARE(menu->indexOfChild(menu->child(3)), 3);
     }
 
-    void dialsReportTheirDirection()
+    // The dial reports the angle its field shows, also where the field's
+    // formula falls a degree short of the nearest; turning it through its
+    // value lands on that angle.
+    void dialsReportTheAngleTheirFieldShows()
     {
         MainWindow w;
         Form &f = w.form();
         QAccessibleInterface *dial = accessible(f.picFahrt);
         QCOMPARE(dial->role(), QAccessible::Dial);
-        QCOMPARE(dial->text(QAccessible::Value), QStringLiteral("90°"));
-        w.setCourse(0, -1);
-        QCOMPARE(dial->text(QAccessible::Value), QStringLiteral("180°"));
-        // Assistive technology can turn the dial, as the keys do.
-        QAccessibleValueInterface *value = dial->valueInterface();
-        QVERIFY(value);
-        value->setCurrentValue(45);
-        QCOMPARE(text(w, "txtFahrtx"), QStringLiteral(" .707"));
-        QCOMPARE(value->currentValue().toInt(), 45);
-        QCOMPARE(accessible(f.picStrom)->text(QAccessible::Value), QStringLiteral("0°"));
+        w.setCourse(0.001, -1);
+        QCOMPARE(f.txtWinkel->text(), QStringLiteral(" 179°"));
+        QCOMPARE(dial->valueInterface()->currentValue().toInt(), 179);
+        QCOMPARE(dial->text(QAccessible::Name), QStringLiteral("Kurs 179 Grad"));
+        QCOMPARE(dial->text(QAccessible::Value), QStringLiteral("179 Grad"));
+        dial->valueInterface()->setCurrentValue(100);
+        QCOMPARE(f.txtWinkel->text(), QStringLiteral(" 100°"));
+        QCOMPARE(dial->valueInterface()->currentValue().toInt(), 100);
     }
 
-    void chartTellsWhereShipAndIslandAre()
+    // The vertical bars count knots from 0 at the bottom to 10 at the top.
+    void barsCountAsTheUserSees_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("speed") << "hscfahrtv" << "txtFahrtv" << 0 << 10;
+        QTest::newRow("current") << "hscstromv" << "txtStromv" << 0 << 10;
+        QTest::newRow("dt") << "hscdt" << "txtdt" << 1 << 60;
+        QTest::newRow("delay") << "hscverz" << "txtVerz" << 0 << 100;
+    }
+
+    void barsCountAsTheUserSees()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QString, field);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        MainWindow w;
+        QAccessibleValueInterface *value = accessible(testing::control(w, bar))->valueInterface();
+        QVERIFY(value);
+        QCOMPARE(value->minimumValue().toInt(), minimum);
+        QCOMPARE(value->maximumValue().toInt(), maximum);
+        // Increase, as a screen reader performs it, raises what the field shows.
+        const int start = value->currentValue().toInt();
+        QCOMPARE(toNumber(text(w, qPrintable(field)).toStdString()), double(start));
+        value->setCurrentValue(start + value->minimumStepSize().toInt());
+        QCOMPARE(toNumber(text(w, qPrintable(field)).toStdString()), double(start + 1));
+        value->setCurrentValue(maximum + 5);
+        QCOMPARE(value->currentValue().toInt(), maximum);
+    }
+
+    // A marker moved by the keys or dropped says where it now lies, and so
+    // does the chart, each with a change event.
+    void markersAndChartTellWhereShipAndIslandAre()
+    {
+        auto w = shownWindow();
+        Form &f = w->form();
+        f.image1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Right);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Up);
+        QCOMPARE(name(f.image1), QStringLiteral("Schiff bei x 11, y 11 sm"));
+        auto *notice = w->findChild<Notice *>();
+        QVERIFY(notice);
+        QCOMPARE(name(notice), QStringLiteral("Schiff bei x 11, y 11 sm"));
+        w->markerDrag()->dragDrop(f.image2, 42.9, 17.2);
+        QCOMPARE(name(f.image2), QStringLiteral("Insel bei x 42.9, y 17.2 sm"));
+        QCOMPARE(description(f.picSee),
+                 QStringLiteral("Schiff bei x 11, y 11 sm; Insel bei x 42, y 17 sm; Entfernung zur Insel 97 sm"));
+    }
+
+    // During a run, the events of one object and kind are merged into one,
+    // sent with the values of the moment; outside runs each passes at once,
+    // but for caret moves of fields without the focus.
+    void runsMergeTheirEvents()
     {
         MainWindow w;
         Form &f = w.form();
-        QAccessibleInterface *chart = accessible(f.picSee);
-        QCOMPARE(chart->text(QAccessible::Value), QStringLiteral("Schiff bei x 10, y 10 sm; Insel bei x 80, y 80 sm"));
-        w.markerDrag()->dragDrop(f.image2, 42.9, 17.2);
-        QCOMPARE(chart->text(QAccessible::Value), QStringLiteral("Schiff bei x 10, y 10 sm; Insel bei x 42, y 17 sm"));
-        QCOMPARE(accessible(f.image2)->text(QAccessible::Value), QStringLiteral("x 42.9, y 17.2 sm"));
+        RecordingSink sink;
+        AccessibleUpdates *updates = AccessibleUpdates::instance();
+        QLineEdit *field = f.txtSchiffx;
+        const auto textChange = [&](const QString &text) {
+            QAccessibleTextUpdateEvent event(field, 0, field->text(), text);
+            field->setText(text);
+            updates->notify(&event);
+        };
+        const auto valueChange = [&](int degrees) {
+            w.setCourse(std::sin(qDegreesToRadians(degrees + 0.5)), float(std::cos(qDegreesToRadians(degrees + 0.5))));
+            QAccessibleValueChangeEvent event(f.picFahrt, degrees);
+            updates->notify(&event);
+        };
+        textChange(QStringLiteral("11"));
+        QAccessibleTextCursorEvent unfocusedCaret(field, 0);
+        updates->notify(&unfocusedCaret);
+        QCOMPARE(sink.sent.size(), 1);
+        sink.sent.clear();
+        updates->hold();
+        updates->hold();
+        for (int i = 12; i < 1000; ++i) {
+            textChange(QString::number(i));
+            valueChange(i % 360);
+            QAccessibleTextCursorEvent caret(field, 0);
+            updates->notify(&caret);
+        }
+        updates->release();
+        QVERIFY(sink.sent.isEmpty());
+        updates->release();
+        QCOMPARE(sink.sent.size(), 2);
+        QCOMPARE(sink.sent[0].type, QAccessible::TextUpdated);
+        QCOMPARE(sink.sent[0].value, QStringLiteral("999"));
+        QCOMPARE(sink.sent[1].type, QAccessible::ValueChanged);
+        QCOMPARE(sink.sent[1].value, QString::number(999 % 360));
+        // A text back where it began has nothing to tell.
+        sink.sent.clear();
+        updates->hold();
+        textChange(QStringLiteral("5"));
+        textChange(QStringLiteral("999"));
+        updates->release();
+        QVERIFY(sink.sent.isEmpty());
+    }
+
+    // When a run ends, a notification in the window says why, with the
+    // travel time and distances.
+    void runEndIsReported_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<bool>("stopAtIsland");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("stop") << 30.0 << false << "Fahrt gestoppt. Reisezeit 0 Tage 1 Stunden 0 Minuten.";
+        QTest::newRow("edge") << 96.5 << false << "Fahrt beendet am Rand des Seegebiets.";
+        QTest::newRow("arrival") << 73.0 << true << "Fahrt beendet: an der Insel angekommen.";
+    }
+
+    void runEndIsReported()
+    {
+        QFETCH(double, x);
+        QFETCH(bool, stopAtIsland);
+        QFETCH(QString, report);
+        Watchdog watchdog(30);
+        auto w = shownWindow();
+        Form &f = w->form();
+        prepare(*w, x, 76, 1, 0, 10, 60);
+        f.Check1->setChecked(stopAtIsland);
+        if (x < 50)
+            QTimer::singleShot(0, f.cmdStop, &QPushButton::click);
+        w->runVoyage();
+        auto *notice = w->findChild<Notice *>();
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(accessible(notice)->role(), QAccessible::Notification);
+        const QString said = name(notice);
+        QVERIFY2(said.startsWith(report), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("Entfernung zur Insel")), qPrintable(said));
+    }
+
+    // The credit box is modal, but the menu command returns at once; closed,
+    // the box gives the focus back to the control that had it.
+    void creditBoxReturnsAtOnceAndGivesTheFocusBack()
+    {
+        auto w = shownWindow();
+        Form &f = w->form();
+        f.cmdStop->setFocus(Qt::TabFocusReason);
+        f.cmdc->trigger();
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Programmiert von"));
+        QVERIFY(box->isModal());
+        QCOMPARE(box->icon(), QMessageBox::Information);
+        QCOMPARE(box->buttons().size(), 1);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), f.cmdStop, 5000);
+        QSignalSpy clicked(f.cmdStop, &QPushButton::clicked);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Space);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void closingWhileTheCreditBoxIsOpen()
+    {
+        auto w = shownWindow();
+        w->form().cmdc->trigger();
+        QVERIFY(QApplication::activeModalWidget());
+        w->close();
+        QVERIFY(!w->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 5000);
     }
 };
 

@@ -257,7 +257,9 @@ private slots:
     }
 
     // The keyboard turns a dial through the same procedure as the mouse:
-    // Right and Up clockwise, Left and Down back, PageUp and PageDown by 10.
+    // Right and Up clockwise, Left and Down back, PageUp and PageDown by 10,
+    // each from the angle the field shows and landing on a whole degree that
+    // the field and the dial both show.
     void keysTurnTheDials_data()
     {
         QTest::addColumn<bool>("course");
@@ -266,13 +268,17 @@ private slots:
         QTest::addColumn<int>("turn");
         const int right = Qt::Key_Right, left = Qt::Key_Left, up = Qt::Key_Up, down = Qt::Key_Down;
         const int pageUp = Qt::Key_PageUp, pageDown = Qt::Key_PageDown;
-        QTest::newRow("course, right") << true << QList<int>{right} << 90.0 << 1;
+        // A negative start angle: no click, the dial keeps its initial
+        // direction (course east, current north) and takes the focus by Tab.
+        QTest::newRow("course, ten from east") << true << QList<int>(10, right) << -1.0 << 10;
         QTest::newRow("course, up and down") << true << QList<int>{up, up, down} << 90.0 << 1;
-        QTest::newRow("course, left past north") << true << QList<int>{left, left, left} << 1.0 << -3;
+        QTest::newRow("course, left past north") << true << QList<int>{left, left, left} << 1.5 << -3;
         QTest::newRow("course, pages") << true << QList<int>{pageDown, pageDown, pageUp} << 90.0 << -10;
         QTest::newRow("course, ten from a mouse angle") << true << QList<int>(10, right) << 33.7 << 10;
-        QTest::newRow("current, right") << false << QList<int>{right} << 0.0 << 1;
-        QTest::newRow("current, ten back") << false << QList<int>(10, left) << 200.0 << -10;
+        QTest::newRow("course, through south") << true << QList<int>(4, right) << 178.5 << 4;
+        QTest::newRow("current, back past north") << false << QList<int>{left} << -1.0 << -1;
+        QTest::newRow("current, ten back") << false << QList<int>(10, left) << 200.5 << -10;
+        QTest::newRow("current, pages round") << false << QList<int>(5, pageUp) << 270.0 << 50;
     }
 
     void keysTurnTheDials()
@@ -286,25 +292,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Form &f = w.form();
         Dial *dial = course ? f.picFahrt : f.picStrom;
+        QLineEdit *angle = course ? f.txtWinkel : f.txtStromW;
         // A click gives the dial the focus and sets the start direction.
         const double a = qDegreesToRadians(startAngle);
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
-                          dial->mapTo(&w, dial->toPixel(0.8 * std::sin(a), 0.8 * std::cos(a)).toPoint()));
+        if (startAngle >= 0)
+            QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                              dial->mapTo(&w, dial->toPixel(0.8 * std::sin(a), 0.8 * std::cos(a)).toPoint()));
+        else
+            dial->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), dial);
-        const QPointF start = dial->direction();
-        const int expected = (nearestDegree(start.x(), start.y()) + turn + 360) % 360;
+        const int start = static_cast<int>(toNumber(angle->text().toStdString()));
+        QCOMPARE(dial->degrees(), start);
+        const int expected = (start + turn + 360) % 360;
         QSignalSpy east(course ? f.txtFahrtx : f.txtStromx, &QLineEdit::textChanged);
         QSignalSpy north(course ? f.txtFahrty : f.txtStromy, &QLineEdit::textChanged);
         for (int key : keys)
             QTest::keyClick(w.windowHandle(), Qt::Key(key));
-        // Exactly the whole-degree turn, however the components were cut.
+        QCOMPARE(angle->text(), QString::fromStdString(toText(expected)) + QChar(0x00B0));
+        QCOMPARE(dial->degrees(), expected);
+        // Within a hundredth of a degree of the whole degree.
         const QPointF d = dial->direction();
         const double shown = std::fmod(qRadiansToDegrees(std::atan2(d.x(), d.y())) + 360, 360);
-        QVERIFY2(qAbs(shown - expected) < 1e-6, qPrintable(QString::number(shown, 'g', 12)));
+        QVERIFY2(qAbs(shown - expected) < 0.01, qPrintable(QString::number(shown, 'g', 12)));
         // The fields follow at once, as for a direction set with the mouse.
         QVERIFY(east.count() + north.count() > 0);
-        const QPointF u = unitVector(expected);
-        QCOMPARE((course ? f.txtWinkel : f.txtStromW)->text(), angleText(u.x(), float(u.y())));
     }
 
     // A dial shows that it has the focus.
@@ -316,6 +327,17 @@ private slots:
         const QImage unfocused = ownPixels(w.form().picStrom);
         w.form().picStrom->setFocus(Qt::TabFocusReason);
         QVERIFY(ownPixels(w.form().picStrom) != unfocused);
+    }
+
+    // Every whole degree has a direction that the field shows as exactly
+    // that degree.
+    void keyDirectionsShowTheirDegree()
+    {
+        for (int degrees = 0; degrees < 360; ++degrees) {
+            const QPointF u = keyDirection(degrees);
+            QCOMPARE(angleDegrees(u.x(), static_cast<float>(u.y())), degrees);
+            QVERIFY(qAbs(std::hypot(u.x(), u.y()) - 1) < 1e-12);
+        }
     }
 
     void angleTextOnTheAxes()

@@ -6,8 +6,6 @@
 #include "chart/bearingline.h"
 
 #include <QAction>
-#include <QMessageBox>
-#include <QTimer>
 
 using namespace vendral;
 using namespace testing;
@@ -99,38 +97,6 @@ private slots:
         QCOMPARE(text(w, "txtFdW"), QStringLiteral("Fahrt d. Wasser 1 sm"));
     }
 
-    // The box is read and closed from inside its own event loop; the checks
-    // come after it, so that a failing one cannot leave the box open.
-    void creditBoxIsModal()
-    {
-        Watchdog watchdog(60);
-        MainWindow w;
-        w.show();
-        QString title;
-        bool modal = false;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        qsizetype buttons = 0;
-        bool returnCloses = false;
-        QTimer::singleShot(0, &w, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                modal = box->isModal();
-                icon = box->icon();
-                buttons = box->buttons().size();
-                QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-                returnCloses = !QApplication::activeModalWidget();
-            }
-            if (QWidget *open = QApplication::activeModalWidget())
-                open->close();
-        });
-        w.form().cmdc->trigger();
-        QCOMPARE(title, QStringLiteral("Programmiert von"));
-        QVERIFY(modal);
-        QCOMPARE(icon, QMessageBox::Information);
-        QCOMPARE(buttons, 1);
-        QVERIFY(returnCloses);
-    }
-
     void endClosesTheWindow()
     {
         MainWindow w;
@@ -139,17 +105,6 @@ private slots:
         w.form().cmdend->trigger();
         QVERIFY(!w.isVisible());
         QVERIFY(w.voyageRun()->closing());
-    }
-
-    void closingWhileTheCreditBoxIsOpen()
-    {
-        Watchdog watchdog(60);
-        MainWindow w;
-        w.show();
-        QTimer::singleShot(0, &w, [&] { w.close(); });
-        w.form().cmdc->trigger();
-        QVERIFY(!w.isVisible());
-        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "common/clipping.h"
 #include "common/picturebox.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -29,9 +30,15 @@ void Marker::setTop(float top) { moveTo(left_, top); }
 
 void Marker::moveTo(float left, float top)
 {
+    const bool moved = left != left_ || top != top_;
     left_ = left;
     top_ = top;
     relocate();
+    if (!moved)
+        return;
+    // Assistive technology hears the position through the name.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 // A marker is placed at every step but moves on screen only now and then.

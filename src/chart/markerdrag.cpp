@@ -83,6 +83,7 @@ void MarkerDrag::keyMove(Marker *source, const QPointF &corner)
     const double y = std::clamp(corner.y(), std::min(100.0, std::abs(extent.y())), 100.0);
     dragOver(source, x, y);
     dragDrop(source, x, y);
+    emit placed(source);
 }
 
 void MarkerDrag::dragDrop(Marker *source, double x, double y)
@@ -151,8 +152,10 @@ void MarkerDrag::release(const QPointF &globalPos)
     QPointer<Marker> source = source_;
     end();
     QPointF p;
-    if (source && overOpenChart(globalPos, p))
+    if (source && overOpenChart(globalPos, p)) {
         dragDrop(source, p.x(), p.y());
+        emit placed(source);
+    }
 }
 
 void MarkerDrag::end()

@@ -35,6 +35,10 @@ public:
     // corner and dropped there, the whole marker kept on the chart.
     void keyMove(Marker *source, const QPointF &corner);
 
+signals:
+    // The user has put a marker in a new place, with the keys or the mouse.
+    void placed(vendral::Marker *marker);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -17,7 +17,7 @@ void setCourse(Form &form, double x, float y)
     DialDirection direction;
     if (!dialDirection(x, y, direction))
         return;
-    form.picFahrt->setDirection(direction.ux, direction.uy);
+    form.picFahrt->setDirection(direction.ux, direction.uy, angleDegrees(x, y));
     writeComponents(form.txtFahrtx, form.txtFahrty, direction);
     form.image1->setHeading(direction.hx, direction.hy);
     write(form.txtWinkel, angleText(x, y));

@@ -16,7 +16,7 @@ void setCurrent(Form &form, double x, float y)
     DialDirection direction;
     if (!dialDirection(x, y, direction))
         return;
-    form.picStrom->setDirection(direction.ux, direction.uy);
+    form.picStrom->setDirection(direction.ux, direction.uy, angleDegrees(x, y));
     writeComponents(form.txtStromx, form.txtStromy, direction);
     write(form.txtStromW, angleText(x, y));
 }

@@ -43,16 +43,21 @@ void Dial::setFace(const DialFace &face)
     update();
 }
 
-void Dial::setDirection(double ux, double uy)
+void Dial::setDirection(double ux, double uy, int degrees)
 {
-    const QPointF direction(ux, uy);
-    if (direction_ && direction_->x() == ux && direction_->y() == uy)
+    if (direction_ && direction_->x() == ux && direction_->y() == uy && degrees_ == degrees)
         return;
-    direction_ = direction;
+    const bool turned = degrees != degrees_ || !direction_;
+    direction_ = QPointF(ux, uy);
+    degrees_ = degrees;
     update(drawingArea());
-    // Announced to assistive technology, if any is listening.
-    QAccessibleValueChangeEvent event(this, nearestDegree(ux, uy));
-    QAccessible::updateAccessibility(&event);
+    if (!turned)
+        return;
+    // The name carries the angle too: the AT-SPI bridge passes no value text.
+    QAccessibleValueChangeEvent value(this, degrees);
+    QAccessible::updateAccessibility(&value);
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
 }
 
 QRect Dial::drawingArea() const
@@ -119,18 +124,10 @@ void Dial::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    const bool turnedByKey = keyAngle_ && *direction_ == keyDirection_;
-    const int from = turnedByKey ? *keyAngle_ : nearestDegree(direction_->x(), direction_->y());
-    turnTo(from + turn);
+    turnTo(degrees_ + turn);
 }
 
-void Dial::turnTo(int degrees)
-{
-    const int angle = (degrees % 360 + 360) % 360;
-    emit turnRequested(unitVector(angle));
-    keyAngle_ = angle;
-    keyDirection_ = direction();
-}
+void Dial::turnTo(int degrees) { emit turnRequested(keyDirection(degrees)); }
 
 void Dial::mousePressEvent(QMouseEvent *event) { emit mousePressed(toUser(event->position()), event->button()); }
 

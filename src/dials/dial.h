@@ -27,12 +27,14 @@ public:
     // Until a face is set the dial is blank.
     void setFace(const DialFace &face);
 
-    // The pointer's unit vector, x east and y north; the dial shows no pointer
-    // until the first one is set.
-    void setDirection(double ux, double uy);
+    // The pointer's unit vector, x east and y north, and the angle that the
+    // direction fields show for it; the dial shows no pointer until the first
+    // one is set. Assistive technology hears that angle.
+    void setDirection(double ux, double uy, int degrees);
     bool hasDirection() const { return direction_.has_value(); }
     QPointF direction() const { return direction_.value_or(QPointF()); }
-    // Asks for the direction of a whole-degree angle, as the keys do.
+    int degrees() const { return degrees_; }
+    // Asks for the direction that the fields show as `degrees`, as the keys do.
     void turnTo(int degrees);
 
     QRect drawingArea() const;
@@ -45,9 +47,8 @@ signals:
     void mousePressed(QPointF user, Qt::MouseButton button);
     void mouseMoved(QPointF user, Qt::MouseButtons buttons);
     void mouseReleased(QPointF user, Qt::MouseButton button);
-    // A key asks for the unit vector of a whole-degree angle. Turns by key
-    // add up exactly: each starts from the angle the last one asked for, as
-    // long as nothing else has turned the dial since.
+    // A key asks for a direction that the fields show as a whole degree, one
+    // or ten from the angle they show now.
     void turnRequested(QPointF direction);
 
 protected:
@@ -66,8 +67,7 @@ private:
     Canvas face_;
     bool faceDrawn_ = false;
     std::optional<QPointF> direction_;
-    std::optional<int> keyAngle_;
-    QPointF keyDirection_;
+    int degrees_ = 0;
 };
 
 } // namespace vendral

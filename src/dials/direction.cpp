@@ -34,15 +34,15 @@ void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &dir
     write(north, toText(direction.hy / 1000));
 }
 
-QString angleText(double x, float y)
+int angleDegrees(double x, float y)
 {
-    double n = 0;
+    int n = 0;
     if (x == 0)
         n = y > 0 ? 0 : 180;
     else if (y == 0)
         n = x > 0 ? 90 : 270;
     else {
-        const double q = floorInt(std::atan(x / y) * 360 / kAngleTurn);
+        const int q = static_cast<int>(floorInt(std::atan(x / y) * 360 / kAngleTurn));
         if (x > 0 && y > 0)
             n = q;
         else if (y < 0)
@@ -50,8 +50,10 @@ QString angleText(double x, float y)
         else
             n = q + 360;
     }
-    return QString::fromStdString(toText(n)) + QChar(0x00B0);
+    return n;
 }
+
+QString angleText(double x, float y) { return QString::fromStdString(toText(angleDegrees(x, y))) + QChar(0x00B0); }
 
 int keyTurn(int key)
 {
@@ -66,16 +68,29 @@ int keyTurn(int key)
     }
 }
 
-int nearestDegree(double x, double y)
+QPointF keyDirection(int degrees)
 {
-    const int degrees = static_cast<int>(std::lround(qRadiansToDegrees(std::atan2(x, y))));
-    return (degrees % 360 + 360) % 360;
-}
-
-QPointF unitVector(int degrees)
-{
-    const double a = qDegreesToRadians(static_cast<double>(degrees));
-    return QPointF(std::sin(a), std::cos(a));
+    const int angle = (degrees % 360 + 360) % 360;
+    const auto along = [](double a) {
+        const double radians = qDegreesToRadians(a);
+        return QPointF(std::sin(radians), std::cos(radians));
+    };
+    // On the axes the fields show the exact angle only for an exact axis.
+    switch (angle) {
+    case 0: return QPointF(0, 1);
+    case 90: return QPointF(1, 0);
+    case 180: return QPointF(0, -1);
+    case 270: return QPointF(-1, 0);
+    default: break;
+    }
+    // Elsewhere the shown angle falls short of the true one by up to a few
+    // thousandths of a degree, so the turn goes on until it shows.
+    for (int thousandths = 0; thousandths < 1000; ++thousandths) {
+        const QPointF u = along(angle + thousandths / 1000.0);
+        if (angleDegrees(u.x(), static_cast<float>(u.y())) == angle)
+            return u;
+    }
+    return along(angle + 0.5);
 }
 
 void dialMouseDown(Form &form, double x, float y, const DialSetter &set)

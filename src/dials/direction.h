@@ -29,8 +29,12 @@ bool dialDirection(double x, float y, DialDirection &direction);
 // Writes the components as toText(h / 1000), east first.
 void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &direction);
 
-// The angle in whole degrees from north, clockwise, for the direction (x, y),
-// with " 0°", " 90°", " 180°" and " 270°" on the axes.
+// The angle in whole degrees from north, clockwise, that the direction fields
+// show for the direction (x, y): 0 to 359, with 0, 90, 180 and 270 on the
+// axes. The formula cuts down and converts with 6.283 rather than 2 pi, so it
+// often shows one degree less than the nearest.
+int angleDegrees(double x, float y);
+// The same as text: " 180°".
 QString angleText(double x, float y);
 
 // The keyboard on a dial: the turn in whole degrees clockwise that a key
@@ -38,12 +42,10 @@ QString angleText(double x, float y);
 // for any other key.
 int keyTurn(int key);
 
-// The angle of the unit vector (x east, y north) in whole degrees from north,
-// clockwise, rounded to the nearest degree: 0 to 359.
-int nearestDegree(double x, double y);
-
-// The unit vector of a whole-degree angle, x east and y north.
-QPointF unitVector(int degrees);
+// The unit vector (x east, y north) closest to the whole-degree angle
+// `degrees` that the direction fields show as exactly that angle; a turn by
+// keys lands on it, so that the fields count whole degrees.
+QPointF keyDirection(int degrees);
 
 // The mouse on a dial: a press with any button takes hold and steers, moves
 // steer while held, a release lets go. `dialHeld` is shared by both dials.

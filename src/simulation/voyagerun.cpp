@@ -39,18 +39,27 @@ VoyageRun::VoyageRun(Form &form, QWidget *window)
 {
 }
 
+// A window destroyed under a run ends it without passing leave().
 VoyageRun::~VoyageRun()
 {
-    if (depth_ > 0 && window_)
+    if (depth_ == 0)
+        return;
+    if (window_)
         window_->removeEventFilter(this);
+    emit ended(End::Closing);
 }
 
-void VoyageRun::requestStop() { form_.stopRequested = 1; }
+void VoyageRun::requestStop()
+{
+    form_.stopRequested = 1;
+    end_ = End::Stop;
+}
 
 void VoyageRun::close()
 {
     closing_ = true;
     form_.stopRequested = 1;
+    end_ = End::Closing;
 }
 
 void VoyageRun::run()
@@ -86,9 +95,14 @@ void VoyageRun::pass()
     // A real wait that neither handles events nor burns the processor.
     if (const int ms = delayMilliseconds(form_); ms > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    const bool stopAsked = form_.stopRequested == 1;
     timeStep(form_);
-    if (form_.Check1->checkState() == Qt::Checked && arrived(form_))
+    if (!stopAsked && form_.stopRequested == 1)
+        end_ = End::Edge;
+    if (form_.Check1->checkState() == Qt::Checked && arrived(form_) && form_.stopRequested != 1) {
         form_.stopRequested = 1;
+        end_ = End::Arrival;
+    }
     drawArrivalCircle(form_);
 }
 
@@ -99,6 +113,7 @@ void VoyageRun::enter()
     window_->installEventFilter(this);
     sinceRepaint_.start();
     repaintHeld_ = false;
+    emit started();
 }
 
 void VoyageRun::leave()
@@ -109,6 +124,7 @@ void VoyageRun::leave()
     if (repaintHeld_)
         askForRepaint();
     repaintHeld_ = false;
+    emit ended(end_);
 }
 
 void VoyageRun::refresh()

@@ -30,6 +30,10 @@ class VoyageRun : public QObject
 public:
     static constexpr qint64 kRefreshInterval = 20;
 
+    // Why the last run ended.
+    enum class End { Stop, Edge, Arrival, Closing };
+    Q_ENUM(End)
+
     VoyageRun(Form &form, QWidget *window);
     ~VoyageRun() override;
 
@@ -43,6 +47,12 @@ public:
 
     int depth() const { return depth_; }
     bool closing() const { return closing_; }
+
+signals:
+    // The first run starts, and the last one ends (runs nest); a window
+    // destroyed under a run ends it too, as closing.
+    void started();
+    void ended(vendral::VoyageRun::End end);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +70,7 @@ private:
     int depth_ = 0;
     bool closing_ = false;
     bool repaintHeld_ = false;
+    End end_ = End::Stop;
     QElapsedTimer sinceRepaint_;
 };
 

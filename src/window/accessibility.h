@@ -1,11 +1,16 @@
 #pragma once
 
+#include "simulation/voyagerun.h"
+
+#include <QString>
+
 namespace vendral {
 
 // Lets assistive technology read the program's own widgets: each dial
-// reports its direction as a value ("180°") and can be turned through it,
-// each marker where it lies, and the chart where ship and island are.
-// Installed once per program; later calls do nothing.
+// reports the angle its field shows, in its value and in its name ("Kurs
+// 180 Grad"), and can be turned through it; each marker says where it lies
+// and the chart where ship and island are; the vertical bars count up from
+// the bottom. Installed once per program; later calls do nothing.
 void installAccessibility();
 
 struct Form;
@@ -14,5 +19,16 @@ struct Form;
 // caption of the label beside it, else its tooltip; controls without any of
 // these get a name of what they hold. A tooltip is the description.
 void nameControls(Form &form);
+
+class MarkerDrag;
+
+// What a screen reader is told as it happens: while runs last, their
+// accessibility events are merged and sent only now and then, and when the
+// last one ends, why it ended, the travel time and the distances; where a
+// marker lands when the user has put it in a new place.
+void announceChanges(const Form &form, VoyageRun *run, MarkerDrag *drag);
+
+// What a screen reader hears when a run ends.
+QString runReport(const Form &form, VoyageRun::End end);
 
 } // namespace vendral

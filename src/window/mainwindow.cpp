@@ -23,6 +23,7 @@
 #include "window/startup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -66,6 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
     new ReadOnlyFields(this);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
+    announceChanges(form_, run_, drag_);
     wireControls();
     wireDials();
     wireMenu();
@@ -144,15 +146,34 @@ void MainWindow::resetTravelCounters() { vendral::resetTravelCounters(form_); }
 void MainWindow::steerToIsland() { vendral::steerToIsland(form_); }
 void MainWindow::runVoyage() { run_->run(); }
 
+// Modal, but the caller returns at once: a call that waited for the box to
+// close would hold up whoever chose the menu item, assistive technology
+// included. Closed, the box gives the focus back to the control that had it
+// in this window (chosen from the menu bar by keyboard, the menu bar has
+// handed the focus back to that control by then).
 void MainWindow::showCredits()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Programmiert von"),
-                    QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("credits"));
+    if (credits_) {
+        credits_->activateWindow();
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Programmiert von"),
+                                QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("credits"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // A message box: nothing to minimise or maximise.
-    box.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    credits_ = &box;
-    box.exec();
+    box->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, [this] {
+        QWidget *focus = focusWidget();
+        if (!isVisible())
+            return;
+        activateWindow();
+        if (focus)
+            focus->setFocus(Qt::OtherFocusReason);
+    });
+    credits_ = box;
+    box->show();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -33,7 +33,9 @@ void ParameterBar::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-int scrollValue(const QScrollBar *bar) { return negated(bar) ? -bar->value() : bar->value(); }
+int scrollValue(const QScrollBar *bar) { return scrollValue(bar, bar->value()); }
+
+int scrollValue(const QScrollBar *bar, int raw) { return negated(bar) ? -raw : raw; }
 
 void setScrollValue(QScrollBar *bar, int value) { bar->setValue(negated(bar) ? -value : value); }
 

@@ -27,6 +27,8 @@ protected:
 // the Up key and the wheel all raise the value; scrollValue() gives the value
 // the user sees.
 int scrollValue(const QScrollBar *bar);
+// The value the user sees for the bar's own value `raw`.
+int scrollValue(const QScrollBar *bar, int raw);
 void setScrollValue(QScrollBar *bar, int value);
 // Configures a bar by its design values; for a vertical bar `top` > `bottom`.
 void setupScrollBar(QScrollBar *bar, int first, int last, int value);

@@ -1,0 +1,22 @@
+#include "window/notice.h"
+
+namespace vendral {
+
+Notice::Notice(QWidget *window)
+    : QWidget(window)
+{
+    setObjectName(QStringLiteral("notice"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+}
+
+void Notice::say(const QString &message)
+{
+    setAccessibleName(message);
+    // The screen reader speaks a notification as it comes into view.
+    hide();
+    show();
+}
+
+} // namespace vendral

@@ -1,0 +1,328 @@
+#!/usr/bin/python3
+"""The program through AT-SPI, as a screen reader and its user meet it.
+
+Started by tests/atspi-session inside a D-Bus session with an X server, a
+window manager and the accessibility bus. Checks the roles, names and values
+of the controls; the dial against its read-out; the markers after a keyboard
+move; a run started through AT-SPI with and without a client listening to
+every event (steps per second, events per second) and ended by "Stop" through
+AT-SPI; the credit box opened through AT-SPI and closed by keyboard.
+
+    atspi_session.py PROGRAM [FIGURES_FILE]
+    atspi_session.py --listen OUTPUT   (the listening client)
+"""
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+import pyatspi  # noqa: E402
+from gi.repository import Atspi  # noqa: E402
+
+# How long a run is measured, and the figures it must reach.
+RUN_SECONDS = 5.0
+MIN_SPEED_SHARE = 0.5
+MAX_EVENTS_PER_SECOND = 10.0
+STOP_WITHIN = 1.0
+
+
+def listen(output):
+    """Counts every event on the bus until terminated, then writes the
+    times it received them, one a line."""
+    times = []
+
+    def received(_event):
+        times.append(time.monotonic())
+
+    def finish(*_):
+        with open(output, "w") as f:
+            f.write("\n".join("%.6f" % t for t in times))
+        os._exit(0)
+
+    signal.signal(signal.SIGTERM, finish)
+    pyatspi.Registry.registerEventListener(received, "object", "window", "focus", "document", "mouse", "terminal")
+    with open(output + ".ready", "w"):
+        pass
+    pyatspi.Registry.start()
+
+
+def poll(what, check, timeout=10.0):
+    """The first true result of check() within timeout seconds."""
+    deadline = time.monotonic() + timeout
+    last = None
+    while time.monotonic() < deadline:
+        try:
+            last = check()
+        except Exception as error:  # the tree changes under a run
+            last = error
+        if last and not isinstance(last, Exception):
+            return last
+        time.sleep(0.02)
+    raise AssertionError("%s: not within %.1f s (last: %r)" % (what, timeout, last))
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+class Session:
+    def __init__(self, program):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([program], env=env)
+        self.app = poll("the program on the accessibility bus", self.find_app, 30)
+        poll("the main window", lambda: self.control("Fahrt", pyatspi.ROLE_PUSH_BUTTON), 30)
+        self.failures = []
+
+    def find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                # Names change as the voyage goes on: read them fresh.
+                app.set_cache_mask(Atspi.Cache.NONE)
+                return app
+        return None
+
+    def control(self, name, role=None, prefix=False):
+        for node in walk(self.app):
+            node_name = node.name or ""
+            if (node_name.startswith(name) if prefix else node_name == name) and (role is None or node.getRole() == role):
+                return node
+        return None
+
+    def need(self, name, role=None, prefix=False):
+        node = self.control(name, role, prefix)
+        if node is None:
+            raise AssertionError("no control named %r with role %s" % (name, role))
+        return node
+
+    def check(self, what, ok):
+        print(("ok     " if ok else "FAILED ") + what, flush=True)
+        if not ok:
+            self.failures.append(what)
+
+    def action(self, node, name):
+        action = node.queryAction()
+        for i in range(action.nActions):
+            if action.getName(i) == name:
+                return action.doAction(i)
+        raise AssertionError("%s has no action %s" % (node.name, name))
+
+    def text(self, name):
+        return self.need(name, pyatspi.ROLE_TEXT).queryText().getText(0, -1)
+
+    def minutes(self):
+        d, h, m = (self.text("Reisezeit " + unit) for unit in ("Tage", "Stunden", "Minuten"))
+        number = lambda s: int(re.match(r"\s*(-?\d*)", s).group(1) or 0)
+        return number(d) * 1440 + number(h) * 60 + number(m)
+
+    def focused(self):
+        for node in walk(self.app):
+            if node.getState().contains(pyatspi.STATE_FOCUSED) and node.getRole() != pyatspi.ROLE_FRAME:
+                return node
+        return None
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
+
+
+def names_roles_values(s):
+    roles = {
+        "Fahrt": pyatspi.ROLE_PUSH_BUTTON,
+        "Stop": pyatspi.ROLE_PUSH_BUTTON,
+        "Schritt dt": pyatspi.ROLE_PUSH_BUTTON,
+        "Reisezeit und Strecken löschen": pyatspi.ROLE_PUSH_BUTTON,
+        "Seekarte löschen": pyatspi.ROLE_PUSH_BUTTON,
+        "Autopilot": pyatspi.ROLE_CHECK_BOX,
+        "Peilung": pyatspi.ROLE_CHECK_BOX,
+        "automatisch anhalten": pyatspi.ROLE_CHECK_BOX,
+        "Kurs 90 Grad": pyatspi.ROLE_DIAL,
+        "Strömungsrichtung 0 Grad": pyatspi.ROLE_DIAL,
+        "Schiff bei x 10, y 10 sm": None,
+        "Insel bei x 80, y 80 sm": None,
+        "Programmiert von": pyatspi.ROLE_MENU_ITEM,
+        "Zeitschritt, Verzögerung und Reisezeit": None,
+    }
+    for name, role in roles.items():
+        s.check("%s is there with its role" % name, s.control(name, role) is not None)
+    bars = {
+        "Fahrt durchs Wasser in Knoten": (1, 0, 10),
+        "Strömungsgeschwindigkeit in Knoten": (1, 0, 10),
+        "dt in Minuten": (1, 1, 60),
+        "Verzögerung in Millisekunden": (0, 0, 100),
+    }
+    for name, expected in bars.items():
+        value = s.need(name, pyatspi.ROLE_SCROLL_BAR).queryValue()
+        got = (value.currentValue, value.minimumValue, value.maximumValue)
+        s.check("%s reports %s, got %s" % (name, expected, got), got == expected)
+    chart = s.need("Seegebiet 100sm x 100sm")
+    s.check("the chart tells where ship and island are: %r" % chart.description,
+            chart.description == "Schiff bei x 10, y 10 sm; Insel bei x 80, y 80 sm; Entfernung zur Insel 98 sm")
+    unnamed = [n.getRoleName() for n in walk(s.app)
+               if n.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_SCROLL_BAR,
+                                  pyatspi.ROLE_DIAL, pyatspi.ROLE_TEXT, pyatspi.ROLE_MENU_ITEM)
+               and not (n.name or "").strip()]
+    s.check("every control has a name (unnamed: %s)" % unnamed, not unnamed)
+    # Increase raises the speed.
+    speed = s.need("Fahrt durchs Wasser in Knoten", pyatspi.ROLE_SCROLL_BAR)
+    s.action(speed, "Increase")
+    s.check("Increase raises the speed to 2 knots",
+            poll("the speed field", lambda: s.text("Fahrt durchs Wasser in Knoten").strip() == "2", 5))
+    s.action(speed, "Decrease")
+    poll("the speed back at 1", lambda: s.text("Fahrt durchs Wasser in Knoten").strip() == "1", 5)
+
+
+def dial_and_markers(s):
+    dial = s.need("Kurs", pyatspi.ROLE_DIAL, prefix=True)
+    dial.queryValue().currentValue = 179
+    poll("the course field at 179", lambda: s.text("Kurs in Grad").strip() == "179°", 5)
+    s.check("the dial reports the angle its field shows", dial.queryValue().currentValue == 179)
+    dial.queryComponent().grabFocus()
+    poll("the dial focused", lambda: s.focused() is not None and s.focused().getRole() == pyatspi.ROLE_DIAL, 5)
+    s.key(*["Right"] * 10)
+    poll("the course field at 189", lambda: s.text("Kurs in Grad").strip() == "189°", 5)
+    s.check("ten presses turn the dial to 189 (name %r)" % dial.name,
+            dial.queryValue().currentValue == 189 and dial.name == "Kurs 189 Grad")
+    ship = s.need("Schiff bei", prefix=True)
+    ship.queryComponent().grabFocus()
+    poll("the ship focused", lambda: (s.focused().name or "").startswith("Schiff"), 5)
+    s.key("Right", "Up")
+    s.check("the ship tells its place after a keyboard move",
+            poll("the ship's name", lambda: ship.name == "Schiff bei x 11, y 11 sm", 5))
+    s.check("the new place is announced",
+            poll("the notification", lambda: s.control("Schiff bei x 11, y 11 sm", pyatspi.ROLE_NOTIFICATION), 5))
+
+
+def run(s, listener_output=None):
+    """One run at delay 0 with dt 1 minute, started and stopped through
+    AT-SPI: steps per second, the time from "Stop" to the end, and the
+    events a listener received."""
+    # Both runs sail the same voyage: from the start to the island, then
+    # round it.
+    s.action(s.need("Startzustand", pyatspi.ROLE_MENU_ITEM), "Press")
+    poll("counters cleared", lambda: s.minutes() == 0, 5)
+    listener = None
+    if listener_output:
+        listener = subprocess.Popen([sys.executable, __file__, "--listen", listener_output])
+        poll("the listener ready", lambda: os.path.exists(listener_output + ".ready"), 20)
+    fahrt = s.need("Fahrt", pyatspi.ROLE_PUSH_BUTTON)
+    started = time.monotonic()
+    s.action(fahrt, "Press")
+    poll("the run under way", lambda: s.minutes() > 0, 10)
+    t0, m0 = time.monotonic(), s.minutes()
+    time.sleep(RUN_SECONDS)
+    t1, m1 = time.monotonic(), s.minutes()
+    stop_pressed = time.monotonic()
+    s.action(s.need("Stop", pyatspi.ROLE_PUSH_BUTTON), "Press")
+    # The run has ended when the travel time stands still.
+    last = [s.minutes(), time.monotonic()]
+
+    def still():
+        now = s.minutes()
+        if now != last[0]:
+            last[0], last[1] = now, time.monotonic()
+            return False
+        return time.monotonic() - last[1] > 0.3
+
+    poll("the run ended", still, 10)
+    ended = last[1]
+    events = None
+    if listener:
+        time.sleep(0.5)
+        listener.terminate()
+        listener.wait(10)
+        with open(listener_output) as f:
+            times = [float(line) for line in f if line.strip()]
+        # While the ship sails, and over the whole run with the final values
+        # sent at its end.
+        rate = lambda start, end: sum(1 for t in times if start <= t <= end) / (end - start)
+        events = rate(t0, stop_pressed), rate(started, ended + 0.5)
+    return (m1 - m0) / (t1 - t0), ended - stop_pressed, events
+
+
+def runs(s, figures):
+    s.need("Strömungsgeschwindigkeit in Knoten", pyatspi.ROLE_SCROLL_BAR).queryValue().currentValue = 0
+    s.need("Fahrt", pyatspi.ROLE_PUSH_BUTTON).queryComponent().grabFocus()
+    alone, stop_alone, _ = run(s)
+    output = os.path.join(os.environ.get("TMPDIR", "/tmp"), "vendral-atspi-events-%d" % os.getpid())
+    heard, stop_heard, events = run(s, output)
+    for path in (output, output + ".ready"):
+        if os.path.exists(path):
+            os.remove(path)
+    share = heard / alone if alone else 0
+    lines = [
+        "steps per second, no client listening: %.0f" % alone,
+        "steps per second, a client listening to every event: %.0f (share %.2f)" % (heard, share),
+        "accessibility events per second while sailing: %.1f, over the whole run: %.1f" % events,
+        "from Stop through AT-SPI to the run's end: %.2f s, %.2f s" % (stop_alone, stop_heard),
+    ]
+    print("\n".join(lines), flush=True)
+    if figures:
+        with open(figures, "w") as f:
+            f.write("\n".join(lines) + "\n")
+    s.check("a listening client keeps at least half the steps per second", share >= MIN_SPEED_SHARE)
+    s.check("at most %g events per second during a run" % MAX_EVENTS_PER_SECOND, max(events) <= MAX_EVENTS_PER_SECOND)
+    s.check("Stop through AT-SPI ends a run within %g s" % STOP_WITHIN, max(stop_alone, stop_heard) <= STOP_WITHIN)
+    # The markers and the chart carry the final values (the ship marker lies
+    # a little west and north of the ship's place).
+    ship_field = float(s.text("xSchiff"))
+    ship = s.need("Schiff bei", prefix=True)
+    place = re.match(r"Schiff bei x (-?[\d.]+), y", ship.name)
+    s.check("the ship's name has the final place (%r, field %s)" % (ship.name, ship_field),
+            place is not None and abs(float(place.group(1)) - ship_field) < 0.5)
+    chart = s.need("Seegebiet 100sm x 100sm")
+    s.check("the chart has the final distance", chart.description.endswith(s.text("Entfernung zur Insel")))
+    notice = s.control("Fahrt gestoppt. Reisezeit", pyatspi.ROLE_NOTIFICATION, prefix=True)
+    s.check("the run's end is told through a notification (%r)" % (notice.name if notice else None),
+            notice is not None and notice.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def credit_box(s):
+    before = s.focused()
+    started = time.monotonic()
+    s.action(s.need("Programmiert von", pyatspi.ROLE_MENU_ITEM), "Press")
+    s.check("the credit box's action returns at once", time.monotonic() - started < 2)
+    box = poll("the credit box", lambda: next((a for a in walk(s.app) if a.name == "Programmiert von"
+                                              and a.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT,
+                                                                  pyatspi.ROLE_WINDOW, pyatspi.ROLE_FRAME)), None), 10)
+    poll("the box active", lambda: box.getState().contains(pyatspi.STATE_ACTIVE), 10)
+    s.key("Escape")
+    after = poll("the focus back", lambda: s.focused(), 10)
+    s.check("closing the box gives the focus back to %r (now %r)" % (before.name, after.name),
+            before is not None and after.name == before.name and after.getRole() == before.getRole())
+
+
+def main():
+    if sys.argv[1] == "--listen":
+        listen(sys.argv[2])
+        return 0
+    s = Session(sys.argv[1])
+    try:
+        names_roles_values(s)
+        dial_and_markers(s)
+        runs(s, sys.argv[2] if len(sys.argv) > 2 else None)
+        credit_box(s)
+    except AssertionError as error:
+        s.failures.append(str(error))
+        print("FAILED " + str(error), flush=True)
+    finally:
+        s.process.terminate()
+        try:
+            s.process.wait(10)
+        except subprocess.TimeoutExpired:
+            s.process.kill()
+    if s.failures:
+        print("%d failed" % len(s.failures))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
