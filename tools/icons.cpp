@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window icon as PNG files in the layout of an icon theme, so the
 // installed icons and the window's own icon come from the same drawing:
 //   vendral_icons DIR NAME SIZE...   writes DIR/SIZExSIZE/apps/NAME.png

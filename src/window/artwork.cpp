@@ -63,9 +63,14 @@ QImage islandPicture()
 
 QImage iconImage(int size)
 {
+    // Up to 32 pixels the icon is the designed 16-colour picture; from 48 on
+    // (the theme's larger icons) the same arrow is drawn smooth in full colour,
+    // since pixel steps scaled up would show as stairs.
+    const bool smooth = size >= 48;
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.scale(size / 32.0, size / 32.0);
     const QPolygonF arrow({{2, 16}, {15, 3}, {15, 10}, {30, 10}, {30, 22}, {15, 22}, {15, 29}});
 
@@ -88,6 +93,8 @@ QImage iconImage(int size)
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(arrow);
     painter.end();
+    if (smooth)
+        return image;
     // Reduced to 16 colours (transparency and 15 of the classic palette).
     const QList<QRgb> palette = {qRgba(0, 0, 0, 0),     qRgb(0, 0, 0),       qRgb(128, 0, 0),
                                  qRgb(0, 128, 0),       qRgb(128, 128, 0),   qRgb(0, 0, 128),

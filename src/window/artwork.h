@@ -13,6 +13,8 @@ QImage islandPicture();
 // The window icon: a dark blue arrow pointing left with a checkered white and
 // silver face, at 32 x 32 and 16 x 16 pixels in 16 colours.
 QIcon programIcon();
+// The icon at any size; from 48 pixels on, for the icon theme, the same arrow
+// drawn smooth in full colour.
 QImage iconImage(int size);
 
 } // namespace vendral
