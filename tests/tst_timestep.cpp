@@ -229,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTimeStep)
+VENDRAL_TEST_MAIN(TestTimeStep)
 #include "tst_timestep.moc"

@@ -305,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUserInput)
+VENDRAL_TEST_MAIN(TestUserInput)
 #include "tst_userinput.moc"

@@ -307,5 +307,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVoyageRun)
+VENDRAL_TEST_MAIN(TestVoyageRun)
 #include "tst_voyagerun.moc"

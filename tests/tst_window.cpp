@@ -283,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindow)
+VENDRAL_TEST_MAIN(TestWindow)
 #include "tst_window.moc"

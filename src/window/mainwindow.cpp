@@ -58,7 +58,10 @@ MainWindow::MainWindow(QWidget *parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    createControls(form_, this, client);
+    QScreen *screen = this->screen();
+    const QSizeF screenPixels = screen ? QSizeF(screen->size()) : QSizeF(1024, 768);
+    scale_ = DesignScale(designScaleFor(screenPixels));
+    createControls(form_, this, client, scale_);
     nameControls(form_);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
@@ -66,8 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
     wireDials();
     wireMenu();
 
-    QScreen *screen = this->screen();
-    startUp(form_, screen ? QSizeF(screen->size()) : QSizeF(1024, 768));
+    startUp(form_, screenPixels, scale_);
     // The layout is computed for a window that covers the screen. Its normal
     // place, where a window manager puts it back from maximised, is the
     // screen's available area less room for a frame whose size is not known
