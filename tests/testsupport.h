@@ -143,11 +143,13 @@ inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
-// A window shown and active, as a user meets it.
+// A window shown and active, as a user meets it: maximised, as the program
+// shows it and as its layout, computed for a window that covers the screen,
+// needs on a small screen.
 inline std::unique_ptr<vendral::MainWindow> shownWindow()
 {
     auto w = std::make_unique<vendral::MainWindow>();
-    w->show();
+    w->showMaximized();
     if (!QTest::qWaitForWindowActive(w.get()))
         qFatal("window not active");
     return w;
