@@ -161,8 +161,11 @@ Dial *makeDial(QWidget *parent, const char *name, const QRect &rect, const QColo
     return dial;
 }
 
-// The compass letters N, W, O, S inside a dial, in the dial's colours.
-void addCompassLetters(const DesignScale &s, Dial *dial, int firstIndex, bool descending, const QColor &back, const QColor &fore)
+// The compass letters N, W, O, S inside a dial, in the dial's colours, within
+// its drawing area: the border keeps its width at any scale, and a letter on
+// it would cover the dial's edge.
+void addCompassLetters(const DesignScale &s, Dial *dial, int firstIndex, bool descending, const QColor &back,
+                       const QColor &fore)
 {
     struct Letter
     {
@@ -172,10 +175,10 @@ void addCompassLetters(const DesignScale &s, Dial *dial, int firstIndex, bool de
     const Letter letters[4] = {{"N", 1575, 0, 240}, {"W", 0, 1575, 240}, {"O", 3150, 1575, 240}, {"S", 1575, 3150, 315}};
     for (int k = 0; k < 4; ++k) {
         const int index = descending ? firstIndex - k : firstIndex + k;
-        const QRect rect = s.rect(letters[k].left, letters[k].top, 240, letters[k].height);
-        QLabel *label = makeLabel(dial, QStringLiteral("Label4_%1").arg(index), QLatin1String(letters[k].text),
-                                  QRect(QPoint(), rect.size()), true, back, fore);
-        dial->placePixels(label, rect.left(), rect.top());
+        const QRect area = dial->drawingArea();
+        const QRect rect =
+            s.rect(letters[k].left, letters[k].top, 240, letters[k].height).translated(area.topLeft()).intersected(area);
+        makeLabel(dial, QStringLiteral("Label4_%1").arg(index), QLatin1String(letters[k].text), rect, true, back, fore);
     }
 }
 
