@@ -127,9 +127,10 @@ private slots:
         const QRect place = control(w, panel)->geometry();
         const QRectF wanted(share.left() * screen.width(), share.top() * screen.height(),
                             share.width() * screen.width(), share.height() * screen.height());
-        QVERIFY2(qAbs(place.left() - wanted.left()) <= 0.5 && qAbs(place.top() - wanted.top()) <= 0.5
-                     && qAbs(place.width() - wanted.width()) <= 0.5 && qAbs(place.height() - wanted.height()) <= 0.5,
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(place.left()).arg(place.top()).arg(place.width()).arg(place.height())));
+        // Each of the four rounded to the nearest pixel.
+        for (const auto &[got, want] : {std::pair{place.left(), wanted.left()}, {place.top(), wanted.top()},
+                                        {place.width(), wanted.width()}, {place.height(), wanted.height()}})
+            QVERIFY2(qAbs(got - want) <= 0.5, qPrintable(QStringLiteral("%1 for %2").arg(got).arg(want)));
         const double factor = w.designScale().factor();
         if (screen.width() >= 1024 && screen.height() >= 768)
             QCOMPARE(factor, 1.0);
@@ -187,7 +188,7 @@ private slots:
                 continue;
             for (QWidget *other : widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (!qobject_cast<QLabel *>(other))
-                    QVERIFY2(!other->geometry().intersects(onPanel), qPrintable(what + QStringLiteral(" under ") + other->objectName()));
+                    QVERIFY2(!other->geometry().intersects(onPanel), qPrintable(what + " under " + other->objectName()));
         }
         QVERIFY(texts >= 40);
         if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))

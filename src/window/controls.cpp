@@ -172,13 +172,14 @@ void addCompassLetters(const DesignScale &s, Dial *dial, int firstIndex, bool de
         const char *text;
         int left, top, height;
     };
-    const Letter letters[4] = {{"N", 1575, 0, 240}, {"W", 0, 1575, 240}, {"O", 3150, 1575, 240}, {"S", 1575, 3150, 315}};
+    const Letter letters[4] = {
+        {"N", 1575, 0, 240}, {"W", 0, 1575, 240}, {"O", 3150, 1575, 240}, {"S", 1575, 3150, 315}};
+    const QRect area = dial->drawingArea();
     for (int k = 0; k < 4; ++k) {
         const int index = descending ? firstIndex - k : firstIndex + k;
-        const QRect area = dial->drawingArea();
-        const QRect rect =
-            s.rect(letters[k].left, letters[k].top, 240, letters[k].height).translated(area.topLeft()).intersected(area);
-        makeLabel(dial, QStringLiteral("Label4_%1").arg(index), QLatin1String(letters[k].text), rect, true, back, fore);
+        const Letter &l = letters[k];
+        const QRect rect = s.rect(l.left, l.top, 240, l.height).translated(area.topLeft()).intersected(area);
+        makeLabel(dial, QStringLiteral("Label4_%1").arg(index), QLatin1String(l.text), rect, true, back, fore);
     }
 }
 
@@ -248,10 +249,12 @@ void createTimePanel(const DesignScale &s, Form &f, QWidget *client)
     f.hscverz = makeScrollBar(p, "hscverz", Qt::Horizontal, s.rect(8100, 225, 765, 315), 0, 100, 0);
     f.txtVerz = makeEdit(s, p, "txtVerz", s.rect(7275, 225, 615, 315), fixedLeft, QStringLiteral("0"));
     f.Command2 = makeButton(p, "Command2", QStringLiteral("x"), s.rect(5700, 225, 390, 315));
-    f.txtReisezeitmin = makeEdit(s, p, "txtReisezeitmin", s.rect(5025, 225, 615, 315), fixedLeft, QStringLiteral("0"));
+    f.txtReisezeitmin =
+        makeEdit(s, p, "txtReisezeitmin", s.rect(5025, 225, 615, 315), fixedLeft, QStringLiteral("0"));
     f.txtReisezeith = makeEdit(s, p, "txtReisezeith", s.rect(4350, 225, 615, 315), fixedLeft, QStringLiteral("0"));
     f.txtReisezeitd = makeEdit(s, p, "txtReisezeitd", s.rect(3675, 225, 615, 315), fixedLeft, QStringLiteral("0"));
-    f.txtdt = makeEdit(s, p, "txtdt", s.rect(1200, 225, 690, 315), {{}, {}, 9.6, true, true, true}, QStringLiteral("1"));
+    f.txtdt =
+        makeEdit(s, p, "txtdt", s.rect(1200, 225, 690, 315), {{}, {}, 9.6, true, true, true}, QStringLiteral("1"));
     f.hscdt = makeScrollBar(p, "hscdt", Qt::Horizontal, s.rect(1950, 225, 765, 315), 1, 60, 1);
     makeLabel(p, QStringLiteral("Label1"), QStringLiteral("Verzögerung"), s.rect(6300, 300, 915, 240), false);
     makeLabel(p, QStringLiteral("Label8_0"), QStringLiteral("dt in Minuten"), s.rect(225, 300, 1140, 240), false);
