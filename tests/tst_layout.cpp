@@ -188,7 +188,8 @@ private slots:
                 continue;
             for (QWidget *other : widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 if (!qobject_cast<QLabel *>(other))
-                    QVERIFY2(!other->geometry().intersects(onPanel), qPrintable(what + " under " + other->objectName()));
+                    QVERIFY2(!other->geometry().intersects(onPanel),
+                             qPrintable(what + " under " + other->objectName()));
         }
         QVERIFY(texts >= 40);
         if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
