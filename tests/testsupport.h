@@ -1,8 +1,9 @@
 #pragma once
 
-// Helpers shared by the window tests: finding controls by name, reading the
-// chart's pixels in chart units and what a widget shows, setting the
-// parameters the way the window's own scroll bars do, and a watchdog.
+// Helpers shared by the window tests: the screen a test program runs on,
+// finding controls by name, reading the chart's pixels in chart units and what
+// a widget shows, setting the parameters the way the window's own scroll bars
+// do, and a watchdog.
 
 #include "chart/shipmarker.h"
 #include "common/canvas.h"
@@ -17,14 +18,55 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QTemporaryFile>
 #include <QtTest>
 
+#include <algorithm>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
 
 namespace testing {
+
+// The screen a test program runs on, set up by the program itself before the
+// application starts, so that it runs alike from CTest and on its own: the
+// offscreen platform with one screen of 1280 x 1024 logical pixels at pixel
+// ratio 1, or what the option "-screen WxH" or "-screen WxH@RATIO" asks for.
+// The option is taken out of the arguments before Qt and QTest read them.
+class TestScreen
+{
+public:
+    TestScreen(int &argc, char **argv)
+    {
+        int width = 1280, height = 1024;
+        double ratio = 1;
+        for (int i = 1; i < argc; ++i) {
+            if (std::strcmp(argv[i], "-screen") != 0)
+                continue;
+            if (i + 1 == argc || std::sscanf(argv[i + 1], "%dx%d@%lf", &width, &height, &ratio) < 2)
+                qFatal("-screen wants WIDTHxHEIGHT or WIDTHxHEIGHT@RATIO");
+            std::copy(argv + i + 2, argv + argc + 1, argv + i);
+            argc -= 2;
+            break;
+        }
+        if (!config_.open())
+            qFatal("no room for the screen's settings");
+        config_.write(QStringLiteral(R"({"screens":[{"name":"T","x":0,"y":0,"width":%1,"height":%2,)"
+                                     R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":%3}]})")
+                          .arg(width)
+                          .arg(height)
+                          .arg(ratio)
+                          .toUtf8());
+        config_.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config_.fileName()));
+    }
+
+private:
+    QTemporaryFile config_;
+};
 
 template <typename T = QWidget> T *control(QObject &root, const QString &name)
 {
@@ -101,11 +143,13 @@ inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
-// A window shown and active, as a user meets it.
+// A window shown and active, as a user meets it: maximised, as the program
+// shows it and as its layout, computed for a window that covers the screen,
+// needs on a small screen.
 inline std::unique_ptr<vendral::MainWindow> shownWindow()
 {
     auto w = std::make_unique<vendral::MainWindow>();
-    w->show();
+    w->showMaximized();
     if (!QTest::qWaitForWindowActive(w.get()))
         qFatal("window not active");
     return w;
@@ -157,3 +201,14 @@ private:
 };
 
 } // namespace testing
+
+// A test program's main on its own screen (see TestScreen).
+#define VENDRAL_TEST_MAIN(TestObject)                                                                           \
+    int main(int argc, char *argv[])                                                                            \
+    {                                                                                                           \
+        testing::TestScreen screen(argc, argv);                                                                 \
+        QApplication app(argc, argv);                                                                           \
+        TestObject tc;                                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                              \
+        return QTest::qExec(&tc, argc, argv);                                                                   \
+    }

@@ -323,5 +323,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+VENDRAL_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

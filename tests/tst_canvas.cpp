@@ -1,6 +1,8 @@
 // The drawing surface: user scale, retained image, pen state, clipping of far
 // end points; and the picture box that shows it, with children placed in user
 // units.
+#include "testsupport.h"
+
 #include "chart/marker.h"
 #include "common/canvas.h"
 #include "common/clipping.h"
@@ -245,5 +247,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCanvas)
+VENDRAL_TEST_MAIN(TestCanvas)
 #include "tst_canvas.moc"

@@ -222,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCurrentField)
+VENDRAL_TEST_MAIN(TestCurrentField)
 #include "tst_currentfield.moc"

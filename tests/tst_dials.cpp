@@ -350,5 +350,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDials)
+VENDRAL_TEST_MAIN(TestDials)
 #include "tst_dials.moc"

@@ -108,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMenus)
+VENDRAL_TEST_MAIN(TestMenus)
 #include "tst_menus.moc"

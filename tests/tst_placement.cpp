@@ -328,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlacement)
+VENDRAL_TEST_MAIN(TestPlacement)
 #include "tst_placement.moc"

@@ -105,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScrollBars)
+VENDRAL_TEST_MAIN(TestScrollBars)
 #include "tst_scrollbars.moc"

@@ -319,5 +319,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSoak)
+VENDRAL_TEST_MAIN(TestSoak)
 #include "tst_soak.moc"

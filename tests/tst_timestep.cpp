@@ -224,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTimeStep)
+VENDRAL_TEST_MAIN(TestTimeStep)
 #include "tst_timestep.moc"

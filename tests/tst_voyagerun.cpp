@@ -369,5 +369,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVoyageRun)
+VENDRAL_TEST_MAIN(TestVoyageRun)
 #include "tst_voyagerun.moc"

@@ -3,13 +3,11 @@
 
 #include "chart/bearingline.h"
 #include "window/artwork.h"
-#include "window/startup.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 
 using namespace vendral;
 using namespace testing;
@@ -194,51 +192,6 @@ private slots:
         QCOMPARE(f.txtReisezeitd->alignment() & Qt::AlignLeft, Qt::AlignLeft);
     }
 
-    void layoutFromTheScreen()
-    {
-        MainWindow w;
-        const QSize screen = w.screen()->size();
-        QCOMPARE(screen, QSize(1280, 1024));
-        // Fractions of the screen, in pixels.
-        QCOMPARE(w.form().Frame3->geometry(), QRect(26, 5, 410, 522));
-        QCOMPARE(w.form().Frame4->geometry(), QRect(26, 532, 410, 399));
-        QCOMPARE(w.form().picSee->geometry(), QRect(461, 15, 794, 860));
-        QCOMPARE(w.form().Frame2->geometry(), QRect(461, 870, 794, 61));
-        // The chart's bottom edge overlaps the time panel.
-        QVERIFY(w.form().picSee->geometry().bottom() > w.form().Frame2->geometry().top());
-    }
-
-    void layoutWorkedExample()
-    {
-        // 1024 x 768 pixels at 15 twips each.
-        const ContainerLayout frame3 = layoutFor("Frame3", 15360, 11520);
-        QCOMPARE(frame3.top, 57.6f);
-        QCOMPARE(frame3.left, 307.2f);
-        QCOMPARE(frame3.width, 4915.2f);
-        QCOMPARE(frame3.height, 5875.2f);
-        const ContainerLayout chart = layoutFor("picSee", 15360, 11520);
-        QCOMPARE(chart.top, 172.8f);
-        QCOMPARE(chart.left, 5529.6f);
-        QCOMPARE(chart.width, 9523.2f);
-        QCOMPARE(chart.height, 9676.8f);
-        const ContainerLayout time = layoutFor("Frame2", 15360, 11520);
-        QCOMPARE(time.top, 9792.0f);
-        QCOMPARE(time.height, 691.2f);
-    }
-
-    void chartControlsInItsCorners()
-    {
-        MainWindow w;
-        Form &f = w.form();
-        const QRect area = f.picSee->drawingArea();
-        QCOMPARE(f.txtAbstand->geometry(), QRect(area.topLeft(), QSize(280, 30)));
-        QCOMPARE(f.txtFdW->geometry(), QRect(area.topLeft() + QPoint(0, 30), QSize(280, 30)));
-        QCOMPARE(f.txtReiseweg->geometry(), QRect(area.topLeft() + QPoint(0, 60), QSize(280, 30)));
-        // "x" stands 36 twips (2.4 pixels) in from the chart's outer right edge.
-        QCOMPARE(f.Command4->geometry().right() + 1, f.picSee->width() - 2);
-        QCOMPARE(f.Command4->y(), area.top());
-    }
-
     void startUpState()
     {
         MainWindow w;
@@ -283,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindow)
+VENDRAL_TEST_MAIN(TestWindow)
 #include "tst_window.moc"

@@ -77,11 +77,6 @@ QPointF Dial::toUser(const QPointF &widgetPos) const
     return scale_.toUser(area.size(), widgetPos - area.topLeft());
 }
 
-void Dial::placePixels(QWidget *child, int x, int y)
-{
-    child->move(drawingArea().left() + x, drawingArea().top() + y);
-}
-
 // The face is the same picture until the size or the pixel ratio changes.
 const Canvas &Dial::face()
 {

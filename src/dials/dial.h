@@ -40,8 +40,6 @@ public:
     QRect drawingArea() const;
     QPointF toPixel(double x, double y) const; // widget pixels
     QPointF toUser(const QPointF &widgetPos) const;
-    // Moves `child` to a position in pixels of the drawing area.
-    void placePixels(QWidget *child, int x, int y);
 
 signals:
     void mousePressed(QPointF user, Qt::MouseButton button);

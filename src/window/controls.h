@@ -1,22 +1,23 @@
 #pragma once
 
-#include <QRect>
+#include <QRectF>
 
 class QMainWindow;
 class QWidget;
 
 namespace vendral {
 
+class DesignScale;
 struct Form;
 
-// Twips of the design: 15 to a (logical) pixel.
-constexpr double kTwipsPerPixel = 15.0;
-
-// A design rectangle in twips as a rectangle in pixels.
-QRect twips(double left, double top, double width, double height);
+// The design place of a top-level container ("Frame3", "Frame4", "Frame2",
+// "picSee") in twips, which its contents were laid out for; an empty
+// rectangle for any other name.
+QRectF containerDesign(const char *name);
 
 // Creates every control of the window in its container at its design place,
-// with captions, tooltips, colours, fonts and settings, and the menu bar.
-void createControls(Form &form, QMainWindow *window, QWidget *client);
+// with captions, tooltips, colours, fonts and settings, and the menu bar, at
+// the given scale.
+void createControls(Form &form, QMainWindow *window, QWidget *client, const DesignScale &scale);
 
 } // namespace vendral

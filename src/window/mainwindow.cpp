@@ -61,7 +61,10 @@ MainWindow::MainWindow(QWidget *parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    createControls(form_, this, client);
+    QScreen *screen = this->screen();
+    const QSizeF screenPixels = screen ? QSizeF(screen->size()) : QSizeF(1024, 768);
+    scale_ = DesignScale(designScaleFor(screenPixels));
+    createControls(form_, this, client, scale_);
     nameControls(form_);
     new ButtonKeys(this);
     new ReadOnlyFields(this);
@@ -72,8 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     wireDials();
     wireMenu();
 
-    QScreen *screen = this->screen();
-    startUp(form_, screen ? QSizeF(screen->size()) : QSizeF(1024, 768));
+    startUp(form_, screenPixels, scale_);
     // The layout is computed for a window that covers the screen. Its normal
     // place, where a window manager puts it back from maximised, is the
     // screen's available area less room for a frame whose size is not known

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/form.h"
+#include "window/designscale.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,6 +40,8 @@ public:
     void showCredits();
 
     Form &form() { return form_; }
+    // The scale the design was laid out at, fixed at start-up from the screen.
+    const DesignScale &designScale() const { return scale_; }
     MarkerDrag *markerDrag() const { return drag_; }
     VoyageRun *voyageRun() const { return run_; }
 
@@ -57,6 +60,7 @@ private:
     void noteMaximisedRoom();
 
     Form form_;
+    DesignScale scale_;
     MarkerDrag *drag_ = nullptr;
     VoyageRun *run_ = nullptr;
     QPointer<QMessageBox> credits_;

@@ -8,12 +8,14 @@
 #include "dials/coursedial.h"
 #include "dials/currentdial.h"
 #include "window/controls.h"
+#include "window/designscale.h"
 #include "window/initialstate.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -41,16 +43,15 @@ void layOut(QWidget *container, double w, double h)
     container->setGeometry(toPixels(l.left), toPixels(l.top), toPixels(l.width), toPixels(l.height));
 }
 
-// The chart's controls, in twips of the chart before its scale is set.
-void placeChartControls(Form &f)
+// The chart's controls, in twips of the chart before its scale is set. The
+// chart's own width comes from the screen; what the design gives in twips
+// follows the design's scale.
+void placeChartControls(Form &f, const DesignScale &scale)
 {
-    const double chartWidth = f.picSee->width() * kTwipsPerPixel;
-    const double buttonWidth = f.Command4->width() * kTwipsPerPixel;
     const int border = f.picSee->drawingArea().left();
-    // 36 twips in from the chart's outer right edge.
-    f.picSee->placePixels(f.Command4, toPixels(chartWidth - buttonWidth - 36) - border, 0);
-    const int readoutWidth = toPixels(4200);
-    const int height = toPixels(450);
+    f.picSee->placePixels(f.Command4, f.picSee->width() - f.Command4->width() - scale.pixels(36) - border, 0);
+    const int readoutWidth = scale.pixels(4200);
+    const int height = scale.pixels(450);
     f.txtAbstand->resize(readoutWidth, height);
     f.txtFdW->resize(readoutWidth, height);
     f.txtReiseweg->resize(readoutWidth, height);
@@ -70,7 +71,19 @@ ContainerLayout layoutFor(const char *container, double w, double h)
     return {0, 0, 0, 0};
 }
 
-void startUp(Form &form, const QSizeF &screenPixels)
+double designScaleFor(const QSizeF &screenPixels)
+{
+    const double w = screenPixels.width() * kTwipsPerPixel;
+    const double h = screenPixels.height() * kTwipsPerPixel;
+    double factor = 1.0;
+    for (const Fractions &f : kFractions) {
+        const QRectF design = containerDesign(f.name);
+        factor = std::min({factor, w * f.width / design.width(), h * f.height / design.height()});
+    }
+    return factor;
+}
+
+void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
 {
     form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
     drawCourseDial(form);
@@ -84,7 +97,7 @@ void startUp(Form &form, const QSizeF &screenPixels)
     layOut(form.picSee, w, h);
     layOut(form.Frame2, w, h);
 
-    placeChartControls(form);
+    placeChartControls(form, scale);
     form.picSee->setScale(0, 100, 100, 0);
 
     resetToStart(form);

@@ -4,12 +4,19 @@
 
 namespace vendral {
 
+class DesignScale;
 struct Form;
 
 // Runs once before the window is first shown: scales of dials and chart, the
 // dial faces, the layout from the screen size (in device-independent
-// pixels), the initial state, the distance read-out and the first current field.
-void startUp(Form &form, const QSizeF &screenPixels);
+// pixels), the initial state, the distance read-out and the first current
+// field. The controls on the chart are placed at the design's scale.
+void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale);
+
+// The design's scale for a screen of this many device-independent pixels:
+// the largest factor, at most 1, at which every top-level container's design
+// place fits the room the layout gives it on that screen.
+double designScaleFor(const QSizeF &screenPixels);
 
 // The containers' places in the window for a screen of W x H twips, as
 // fractions of the screen; exposed for the layout tests.

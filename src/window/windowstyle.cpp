@@ -27,8 +27,12 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, con
 {
     const int base = QProxyStyle::pixelMetric(metric, option, widget);
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
-    if (metric != PM_ScrollBarSliderMin || !bar)
+    if (!bar || (metric != PM_ScrollBarSliderMin && metric != PM_ScrollBarExtent))
         return base;
+    if (metric == PM_ScrollBarExtent) {
+        const int thickness = bar->orientation == Qt::Horizontal ? bar->rect.height() : bar->rect.width();
+        return thickness > 0 ? std::clamp(thickness * 2 / 3, 1, base) : base;
+    }
     const int length = bar->orientation == Qt::Horizontal ? bar->rect.width() : bar->rect.height();
     const int track = length - 2 * pixelMetric(PM_ScrollBarExtent, option, widget);
     return std::clamp(track / 3, 1, std::max(base, 1));

@@ -5,9 +5,11 @@
 namespace vendral {
 
 // The application's style with three changes for the window's own controls:
-// - a scroll bar's thumb takes at most a third of its track, so that the short
-//   time-panel bars (51 pixels at the design size) keep a track to drag the
-//   thumb along, as desktop scroll bars of that size do;
+// - a scroll bar's thumb takes at most a third of its track, and its arrows
+//   are no longer than two thirds of its thickness, so that the short
+//   time-panel bars (51 pixels at the design size, less on a small screen)
+//   keep a track to drag the thumb along, as desktop scroll bars of that size
+//   do;
 // - a scroll bar that has the keyboard focus shows it with a focus frame;
 // - the menu bar is always reachable from the keyboard with Alt, whatever the
 //   desktop's style says, since its items carry no mnemonics; while it has the
