@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Times one setCurrent (current dial plus the two redraws of the current
 // field it causes) and one setCourse (course dial plus ship symbol) on the
 // window as laid out for the screen. Run it on a 1280 x 1024 screen, e.g.

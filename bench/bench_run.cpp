@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Continuous runs at delay 0 with the window shown, measured in one run of
 // this program on one machine:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_run [seconds]

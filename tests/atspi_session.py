@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: The Vendral developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program through AT-SPI, as a screen reader and its user meet it.
 
 Started by tests/atspi-session inside a D-Bus session with an X server, a

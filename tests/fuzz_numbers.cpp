@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // libFuzzer target for the number conversions of the text fields, built with
 // clang by scripts/fuzz. The input is read as text, and its first eight bytes
 // also as the bits of a double. Any broken property aborts with a message.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // What assistive technology reads of the window, through Qt's accessibility
 // interface: names and descriptions, the dials' and bars' values, where ship
 // and island are, what a run's end reports, and how the events of a run are

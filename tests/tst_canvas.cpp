@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The drawing surface: user scale, retained image, pen state, clipping of far
 // end points; and the picture box that shows it, with children placed in user
 // units.

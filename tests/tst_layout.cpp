@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The window's layout on the screen this program runs on (CTest runs it on
 // several): the panels in their shares of the screen, every control whole,
 // inside the window and answering as itself, every text shown whole, Tab in

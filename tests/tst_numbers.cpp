@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Text-to-number and number-to-text conversions of the text fields, in the C
 // locale and in a German one (where the decimal separator would be a comma).
 #include "common/numbers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Placing ship and island by dragging their markers, the bearing line that
 // joins them, and the autopilot that steers from one to the other.
 #include "testsupport.h"

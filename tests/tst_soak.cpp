@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // A long random user: presses, drags and releases on and off every control,
 // keys (Tab, arrows, pages, Space, Return, typing garbage), "Fahrt" nested up
 // to three deep, "Stop" and the two reset menus, all as window-system events

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The window as a user meets it: every press and key goes through the window,
 // as the pointer and the keyboard of a desktop deliver them.
 #include "testsupport.h"

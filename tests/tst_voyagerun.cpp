@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The continuous run: its stops, the arrival circle, nested runs and their
 // screen, the delay, and the end of every loop when the window closes. A
 // watchdog ends any test whose run does not end.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // The window as it stands after start-up: controls, layout, initial state.
 #include "testsupport.h"
 

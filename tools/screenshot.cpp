@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
 // Starts the program, optionally sails a number of steps of dt minutes with
 // the bearing line shown, and saves a picture of the whole screen:
 //   vendral_screenshot OUT.png [steps] [dt]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QSizeF>
