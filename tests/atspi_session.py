@@ -30,7 +30,10 @@ from gi.repository import Atspi  # noqa: E402
 RUN_SECONDS = 5.0
 MIN_SPEED_SHARE = 0.5
 MAX_EVENTS_PER_SECOND = 10.0
-STOP_WITHIN = 1.0
+# "Stop" ends a run well within a second on an idle machine (the README
+# gives the figures); the check allows for a loaded machine and the
+# sanitizer build, and still catches a run that "Stop" cannot reach.
+STOP_WITHIN = 5.0
 
 
 def listen(output):

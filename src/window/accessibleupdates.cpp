@@ -105,8 +105,13 @@ void AccessibleUpdates::notify(QAccessibleEvent *event)
         return;
     }
     const Key key(object, event->child(), type);
-    if (held_.count(key))
+    // An object gone since left its key behind; a new one at its address
+    // must not be taken for it.
+    const auto found = held_.find(key);
+    if (found != held_.end() && found->second.object)
         return;
+    if (found != held_.end())
+        held_.erase(found);
     Held held{object, event->child(), type, {}};
     if (type == QAccessible::TextUpdated)
         held.oldText = static_cast<QAccessibleTextUpdateEvent *>(event)->textRemoved();
