@@ -14,8 +14,8 @@
 // chart repaints per second and the resident memory once a second; then the
 // ratios still/direct and moving/still.
 #include "chart/shipmarker.h"
-#include "common/form.h"
 #include "common/picturebox.h"
+#include "window/form.h"
 #include "window/mainwindow.h"
 #include "window/scrollbars.h"
 
@@ -89,7 +89,7 @@ public:
     void mark()
     {
         marks_.push_back(
-            {clock_.nsecsElapsed() / 1e9, form_.travelTime, app_.paintNanoseconds, app_.repaints, residentKiB()});
+            {clock_.nsecsElapsed() / 1e9, form_.voyage.travelTime, app_.paintNanoseconds, app_.repaints, residentKiB()});
     }
     double elapsed() const { return clock_.nsecsElapsed() / 1e9; }
 

@@ -4,7 +4,7 @@
 // libFuzzer target for the number conversions of the text fields, built with
 // clang by scripts/fuzz. The input is read as text, and its first eight bytes
 // also as the bits of a double. Any broken property aborts with a message.
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <cfloat>
 #include <cmath>

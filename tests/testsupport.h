@@ -10,9 +10,9 @@
 
 #include "chart/shipmarker.h"
 #include "common/canvas.h"
-#include "common/form.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
+#include "window/form.h"
 #include "window/mainwindow.h"
 #include "window/scrollbars.h"
 

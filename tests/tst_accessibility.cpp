@@ -7,10 +7,10 @@
 // merged. That it all reaches AT-SPI is tested by atspi_session.py.
 #include "testsupport.h"
 
-#include "chart/markerdrag.h"
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 #include "window/accessibility.h"
 #include "window/accessibleupdates.h"
+#include "window/markerdrag.h"
 #include "window/notice.h"
 
 #include <QAccessible>

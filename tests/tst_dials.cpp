@@ -4,8 +4,8 @@
 // Course dial and current dial: directions, read-outs, pointer and mouse.
 #include "testsupport.h"
 
-#include "common/numbers.h"
-#include "dials/direction.h"
+#include "simulation/direction.h"
+#include "simulation/numbers.h"
 
 using namespace vendral;
 using namespace testing;
@@ -330,26 +330,6 @@ private slots:
         const QImage unfocused = ownPixels(w.form().picStrom);
         w.form().picStrom->setFocus(Qt::TabFocusReason);
         QVERIFY(ownPixels(w.form().picStrom) != unfocused);
-    }
-
-    // Every whole degree has a direction that the field shows as exactly
-    // that degree.
-    void keyDirectionsShowTheirDegree()
-    {
-        for (int degrees = 0; degrees < 360; ++degrees) {
-            const QPointF u = keyDirection(degrees);
-            QCOMPARE(angleDegrees(u.x(), static_cast<float>(u.y())), degrees);
-            QVERIFY(qAbs(std::hypot(u.x(), u.y()) - 1) < 1e-12);
-        }
-    }
-
-    void angleTextOnTheAxes()
-    {
-        QCOMPARE(angleText(0, 1), QStringLiteral(" 0°"));
-        QCOMPARE(angleText(1, 0), QStringLiteral(" 90°"));
-        QCOMPARE(angleText(0, -1), QStringLiteral(" 180°"));
-        QCOMPARE(angleText(-1, 0), QStringLiteral(" 270°"));
-        QCOMPARE(angleText(1e-300, -1), QStringLiteral(" 179°"));
     }
 };
 

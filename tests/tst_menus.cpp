@@ -4,7 +4,7 @@
 // The initial state, the menu commands and the travel counters.
 #include "testsupport.h"
 
-#include "simulation/voyagerun.h"
+#include "window/voyagerun.h"
 
 #include "chart/bearingline.h"
 
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(text(w, "txtAbstand"), QStringLiteral("Entfernung zur Insel 98 sm"));
         QCOMPARE(text(w, "txtReisezeitmin"), QStringLiteral("0"));
         QCOMPARE(text(w, "txtFdW"), QString());
-        QCOMPARE(f.travelTime, 0.0);
+        QCOMPARE(f.voyage.travelTime, 0.0);
         // The bearing line hides; its box stays ticked until the next step.
         QVERIFY(f.linpeil->isHidden());
         QVERIFY(f.chkPeil->isChecked());

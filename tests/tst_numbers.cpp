@@ -3,7 +3,7 @@
 //
 // Text-to-number and number-to-text conversions of the text fields, in the C
 // locale and in a German one (where the decimal separator would be a comma).
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <QLocale>
 #include <QtTest>

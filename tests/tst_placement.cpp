@@ -6,8 +6,8 @@
 #include "testsupport.h"
 
 #include "chart/bearingline.h"
-#include "chart/markerdrag.h"
 #include "window/artwork.h"
+#include "window/markerdrag.h"
 
 #include <QAction>
 

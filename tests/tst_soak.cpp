@@ -13,7 +13,7 @@
 // the sanitizers.
 #include "testsupport.h"
 
-#include "simulation/voyagerun.h"
+#include "window/voyagerun.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -315,7 +315,7 @@ private slots:
         Monkey monkey(w, seed, actions);
         monkey.run();
         qInfo("%d actions, seed %u, runs up to %d deep, %g minutes sailed", monkey.performed, seed, monkey.deepest,
-              w.form().travelTime);
+              w.form().voyage.travelTime);
         QVERIFY2(monkey.problems.isEmpty(), qPrintable(monkey.problems.mid(0, 20).join(QLatin1Char('\n'))));
         QCOMPARE(monkey.performed, actions);
         QCOMPARE(w.voyageRun()->depth(), 0);

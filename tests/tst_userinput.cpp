@@ -5,7 +5,7 @@
 // as the pointer and the keyboard of a desktop deliver them.
 #include "testsupport.h"
 
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -6,8 +6,8 @@
 // watchdog ends any test whose run does not end.
 #include "testsupport.h"
 
-#include "common/numbers.h"
-#include "simulation/voyagerun.h"
+#include "simulation/numbers.h"
+#include "window/voyagerun.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -40,7 +40,7 @@ void afterSteps(MainWindow &w, int n, const std::function<void()> &action)
 void nestRuns(MainWindow &w, int depth)
 {
     QObject::connect(w.form().txtReisezeitmin, &QLineEdit::textChanged, &w, [&w, depth] {
-        if (w.voyageRun()->depth() < depth && w.form().stopRequested == 0)
+        if (w.voyageRun()->depth() < depth && w.form().voyage.stopRequested == 0)
             QMetaObject::invokeMethod(w.form().cmdFahrt, &QAbstractButton::click, Qt::QueuedConnection);
     });
 }
@@ -77,11 +77,11 @@ private slots:
     {
         MainWindow w;
         prepare(w, 50, 50, 1, 0, 6, 1);
-        w.form().stopRequested = 1; // left over from before: cleared by the run
+        w.form().voyage.stopRequested = 1; // left over from before: cleared by the run
         queueClick(w.form().cmdStop);
         QTest::mouseClick(w.form().cmdFahrt, Qt::LeftButton);
-        QCOMPARE(w.form().travelTime, 1.0);
-        QCOMPARE(w.form().stopRequested, 1);
+        QCOMPARE(w.form().voyage.travelTime, 1.0);
+        QCOMPARE(w.form().voyage.stopRequested, 1);
     }
 
     void stopGivesOneMoreStep()
@@ -90,7 +90,7 @@ private slots:
         prepare(w, 50, 50, 1, 0, 0, 1);
         afterSteps(w, 5, [&w] { w.form().cmdStop->click(); });
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().travelTime, 6.0);
+        QCOMPARE(w.form().voyage.travelTime, 6.0);
     }
 
     void edgeStopLeavesTheShipBeyond_data()
@@ -131,7 +131,7 @@ private slots:
         f.Check1->setChecked(true);
         f.cmdFahrt->click();
         QCOMPARE(text(w, "txtSchiffy"), QStringLiteral(" 73"));
-        QCOMPARE(f.travelTime, 40.0);
+        QCOMPARE(f.voyage.travelTime, 40.0);
     }
 
     void shipInsideTheRadiusStillSteps()
@@ -179,7 +179,7 @@ private slots:
         queueClick(w.form().cmdFahrt);
         afterSteps(w, 3, [&w] { w.form().cmdStop->click(); });
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().travelTime, 5.0);
+        QCOMPARE(w.form().voyage.travelTime, 5.0);
     }
 
     void closingEndsEveryRun_data()
@@ -213,9 +213,9 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(w.voyageRun()->depth(), 0);
         // No run starts once the window has closed.
-        const double travelled = w.form().travelTime;
+        const double travelled = w.form().voyage.travelTime;
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().travelTime, travelled);
+        QCOMPARE(w.form().voyage.travelTime, travelled);
     }
 
     // Every run, however deeply nested, keeps the screen up to date (the
@@ -248,7 +248,7 @@ private slots:
             if (paintsBefore < 0) {
                 paintsBefore = minutes.paints;
                 clock.start();
-            } else if (clock.elapsed() > 300 && f.stopRequested == 0) {
+            } else if (clock.elapsed() > 300 && f.voyage.stopRequested == 0) {
                 paintsDuring = minutes.paints - paintsBefore;
                 f.cmdStop->click();
             }
@@ -293,7 +293,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().travelTime, 3.0);
+        QCOMPARE(w.form().voyage.travelTime, 3.0);
         QVERIFY(timer.elapsed() >= 3 * 15);
     }
 
@@ -306,7 +306,7 @@ private slots:
             w.form().cmdStop->click();
         });
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().travelTime, 1.0);
+        QCOMPARE(w.form().voyage.travelTime, 1.0);
     }
 
     // Return and Enter press the focused button or tick the focused check
@@ -339,7 +339,7 @@ private slots:
         if (button == w->form().cmdStop) {
             afterSteps(*w, 5, press);
             w->form().cmdFahrt->click();
-            QCOMPARE(w->form().travelTime, 6.0);
+            QCOMPARE(w->form().voyage.travelTime, 6.0);
         } else {
             press();
         }

@@ -221,8 +221,8 @@ private slots:
         QCOMPARE(text(w, "txtVerz"), QStringLiteral("0"));
         QCOMPARE(text(w, "txtReisezeitd"), QStringLiteral("0"));
         QCOMPARE(text(w, "txtFdW"), QString());
-        QCOMPARE(f.stopRequested, 0);
-        QCOMPARE(f.travelTime, 0.0);
+        QCOMPARE(f.voyage.stopRequested, 0);
+        QCOMPARE(f.voyage.travelTime, 0.0);
     }
 
     void markersMoveThroughTheirProperties()

@@ -4,7 +4,7 @@
 // Starts the program, optionally sails a number of steps of dt minutes with
 // the bearing line shown, and saves a picture of the whole screen:
 //   vendral_screenshot OUT.png [steps] [dt]
-#include "common/form.h"
+#include "window/form.h"
 #include "window/mainwindow.h"
 #include "window/scrollbars.h"
 

@@ -4,7 +4,7 @@
 #include "dials/dial.h"
 
 #include "common/sunkenborder.h"
-#include "dials/direction.h"
+#include "simulation/direction.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -12,6 +12,24 @@
 #include <QPainter>
 
 namespace vendral {
+namespace {
+
+// The turn in whole degrees clockwise that a key asks for: Right and Up 1,
+// Left and Down -1, PageUp 10, PageDown -10, any other key 0.
+int keyTurn(int key)
+{
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Up: return 1;
+    case Qt::Key_Left:
+    case Qt::Key_Down: return -1;
+    case Qt::Key_PageUp: return 10;
+    case Qt::Key_PageDown: return -10;
+    default: return 0;
+    }
+}
+
+} // namespace
 
 Dial::Dial(QWidget *parent)
     : QWidget(parent)

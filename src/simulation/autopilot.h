@@ -5,15 +5,14 @@
 
 namespace vendral {
 
-struct Form;
+class VoyageFields;
+class VoyageIndicators;
+class VoyageMarkers;
 
-// Points the heading from the ship marker's corner at the aim point 5 sm east
-// and 4 sm south of the island marker's corner, through setCourse. The current
-// is not allowed for. With the corner exactly on the aim point the heading
-// stays as it is.
-void steerToIsland(Form &form);
-
-// Click of chkAuto: steers at once when the box is ticked.
-void autopilotClicked(Form &form);
+// Points the heading from the ship marker's corner at the autopilot's aim on
+// the island (kAutopilotAim from the island marker's corner), through
+// setCourse. The current is not allowed for. With the corner exactly on the
+// aim point the heading stays as it is.
+void steerToIsland(const VoyageMarkers &markers, VoyageFields &fields, VoyageIndicators &indicators);
 
 } // namespace vendral

@@ -3,96 +3,98 @@
 
 #include "simulation/timestep.h"
 
-#include "chart/bearing.h"
-#include "chart/islanddistance.h"
-#include "chart/marker.h"
-#include "chart/shipmarker.h"
-#include "common/canvas.h"
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
-#include "common/picturebox.h"
 #include "simulation/autopilot.h"
-
-#include <QCheckBox>
+#include "simulation/bearing.h"
+#include "simulation/islanddistance.h"
+#include "simulation/referencepoints.h"
+#include "simulation/voyage.h"
 
 #include <cmath>
 
 namespace vendral {
 namespace {
 
-const QColor kTrack(240, 240, 2);
+constexpr Rgb kTrack{240, 240, 2};
 
 // Sums and products of field values stay finite (see held()).
 double mulAdd(double a, double b, double c, double d) { return held(held(a * b) + held(c * d)); }
 
+// Travel time in whole days, hours and minutes.
+void showTravelTime(VoyageFields &fields, double t)
+{
+    const double days = floorInt(t / 1440);
+    const double hours = floorInt((t - 1440 * days) / 60);
+    const double minutes = floorInt(t - 1440 * days - 60 * hours);
+    write(fields, Field::txtReisezeitd, toText(days) + "d");
+    write(fields, Field::txtReisezeith, toText(hours) + "h");
+    write(fields, Field::txtReisezeitmin, toText(minutes) + "m");
+}
+
 } // namespace
 
-void timeStep(Form &form)
+void timeStep(const Voyage &voyage)
 {
+    VoyageFields &fields = voyage.fields;
+    VoyageState &state = voyage.state;
+
     // 1. The autopilot turns the heading first, so this step sails on it.
-    if (form.chkAuto->checkState() == Qt::Checked)
-        steerToIsland(form);
+    if (fields.ticked(Option::chkAuto))
+        steerToIsland(voyage.markers, fields, voyage.indicators);
 
     // 2. Velocity over ground in knots.
-    const double v = number(form.txtFahrtv);
-    const double c = number(form.txtStromv);
-    form.vxGround = mulAdd(number(form.txtFahrtx), v, c, number(form.txtStromx));
-    form.vyGround = mulAdd(number(form.txtFahrty), v, c, number(form.txtStromy));
-    form.speedOverGround = held(std::hypot(form.vxGround, form.vyGround));
+    const double v = number(fields, Field::txtFahrtv);
+    const double c = number(fields, Field::txtStromv);
+    const double vxGround = mulAdd(number(fields, Field::txtFahrtx), v, c, number(fields, Field::txtStromx));
+    const double vyGround = mulAdd(number(fields, Field::txtFahrty), v, c, number(fields, Field::txtStromy));
+    const double speedOverGround = held(std::hypot(vxGround, vyGround));
 
     // 3. Old position, for the track.
-    const double x0 = number(form.txtSchiffx);
-    const double y0 = number(form.txtSchiffy);
+    const double x0 = number(fields, Field::txtSchiffx);
+    const double y0 = number(fields, Field::txtSchiffy);
 
     // 4. New position; beyond the permitted area a stop is requested, but the
     //    ship moves all the same. Divide by 60 first, then multiply by dt.
-    const double dt = number(form.txtdt);
-    const double x1 = held(x0 + held((form.vxGround / 60) * dt));
-    const double y1 = held(y0 + held((form.vyGround / 60) * dt));
+    const double dt = number(fields, Field::txtdt);
+    const double x1 = held(x0 + held((vxGround / 60) * dt));
+    const double y1 = held(y0 + held((vyGround / 60) * dt));
     if (x1 < 0 || x1 > 97)
-        form.stopRequested = 1;
+        state.stopRequested = 1;
     if (y1 < 2 || y1 > 100)
-        form.stopRequested = 1;
+        state.stopRequested = 1;
 
     // 5. The position is stored as text, rounded to 15 significant digits.
-    write(form.txtSchiffx, toText(x1));
-    write(form.txtSchiffy, toText(y1));
+    write(fields, Field::txtSchiffx, toText(x1));
+    write(fields, Field::txtSchiffy, toText(y1));
 
-    // 6. The marker's corner lies 0.2 sm west and 0.4 sm north of the position.
-    const double x = number(form.txtSchiffx);
-    const double y = number(form.txtSchiffy);
-    form.image1->moveTo(toSingle(x - 0.2), toSingle(y + 0.4));
+    // 6. The marker follows the position as the field holds it.
+    const double x = number(fields, Field::txtSchiffx);
+    const double y = number(fields, Field::txtSchiffy);
+    voyage.markers.moveTo(MarkerName::image1, toSingle(x + kShipMarkerCorner.east),
+                          toSingle(y + kShipMarkerCorner.north));
 
     // 7. The bearing line follows the ship marker, if it is shown at all.
-    updateBearingLine(form);
+    updateBearingLine(fields, voyage.markers, voyage.indicators);
 
     // 8. Track, 2 pixels wide and therefore solid although the style is dashed.
-    Canvas &chart = form.picSee->canvas();
-    chart.setDrawStyle(Canvas::DrawStyle::Dash);
-    chart.setDrawWidth(2);
-    chart.line(x0 + 0.8, y0 - 0.8, x + 0.8, y - 0.8, kTrack);
+    voyage.chart.line(x0 + kTrackPoint.east, y0 + kTrackPoint.north, x + kTrackPoint.east, y + kTrackPoint.north,
+                      DrawStyle::Dash, 2, kTrack);
 
     // 9.-11. Travel time, split into days, hours and minutes.
-    form.travelTime = held(form.travelTime + number(form.txtdt));
-    const double t = form.travelTime;
-    form.travelDays = floorInt(t / 1440);
-    form.travelHours = floorInt((t - 1440 * form.travelDays) / 60);
-    form.travelMinutes = floorInt(t - 1440 * form.travelDays - 60 * form.travelHours);
-    write(form.txtReisezeitd, toText(form.travelDays) + "d");
-    write(form.txtReisezeith, toText(form.travelHours) + "h");
-    write(form.txtReisezeitmin, toText(form.travelMinutes) + "m");
+    state.travelTime = held(state.travelTime + number(fields, Field::txtdt));
+    showTravelTime(fields, state.travelTime);
 
     // 12. Distance to the island.
-    showIslandDistance(form);
+    showIslandDistance(fields);
 
     // 13. Distance through the water.
-    form.distanceThroughWater = held(form.distanceThroughWater + held(number(form.txtdt) * number(form.txtFahrtv)) / 60);
-    write(form.txtFdW, "Fahrt d. Wasser" + toText(floorInt(form.distanceThroughWater)) + " sm");
+    state.distanceThroughWater = held(
+        state.distanceThroughWater + held(number(fields, Field::txtdt) * number(fields, Field::txtFahrtv)) / 60);
+    write(fields, Field::txtFdW, "Fahrt d. Wasser" + toText(floorInt(state.distanceThroughWater)) + " sm");
 
     // 14. Distance over ground.
-    form.distanceOverGround = held(form.distanceOverGround + held(form.speedOverGround * number(form.txtdt)) / 60);
-    write(form.txtReiseweg, "Fahrt \u00fc. Grund" + toText(floorInt(form.distanceOverGround)) + " sm");
+    state.distanceOverGround =
+        held(state.distanceOverGround + held(speedOverGround * number(fields, Field::txtdt)) / 60);
+    write(fields, Field::txtReiseweg, "Fahrt \u00fc. Grund" + toText(floorInt(state.distanceOverGround)) + " sm");
 }
 
 } // namespace vendral

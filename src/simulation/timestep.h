@@ -5,12 +5,12 @@
 
 namespace vendral {
 
-struct Form;
+struct Voyage;
 
 // Advances the voyage by one time step of dt minutes (Click of "Schritt dt"
 // and one pass of the continuous run). Reads every input from its text field
 // at the moment of use; the ship's position exists only as the text of
-// txtSchiffx and txtSchiffy. Processes no window events.
-void timeStep(Form &form);
+// txtSchiffx and txtSchiffy.
+void timeStep(const Voyage &voyage);
 
 } // namespace vendral

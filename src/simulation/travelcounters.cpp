@@ -3,21 +3,20 @@
 
 #include "simulation/travelcounters.h"
 
-#include "common/fields.h"
-#include "common/form.h"
+#include "simulation/voyage.h"
 
 namespace vendral {
 
-void resetTravelCounters(Form &form)
+void resetTravelCounters(VoyageFields &fields, VoyageState &state)
 {
-    form.travelTime = 0;
-    write(form.txtReisezeitd, QStringLiteral("0"));
-    write(form.txtReisezeith, QStringLiteral("0"));
-    write(form.txtReisezeitmin, QStringLiteral("0"));
-    form.distanceOverGround = 0;
-    form.distanceThroughWater = 0;
-    write(form.txtReiseweg, QString());
-    write(form.txtFdW, QString());
+    state.travelTime = 0;
+    fields.write(Field::txtReisezeitd, QStringLiteral("0"));
+    fields.write(Field::txtReisezeith, QStringLiteral("0"));
+    fields.write(Field::txtReisezeitmin, QStringLiteral("0"));
+    state.distanceOverGround = 0;
+    state.distanceThroughWater = 0;
+    fields.write(Field::txtReiseweg, QString());
+    fields.write(Field::txtFdW, QString());
 }
 
 } // namespace vendral

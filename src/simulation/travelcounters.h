@@ -5,11 +5,12 @@
 
 namespace vendral {
 
-struct Form;
+class VoyageFields;
+struct VoyageState;
 
 // Starts a new stage: travel time and both distances back to 0, the time
 // fields to "0" and the distance sentences emptied. Ship, heading, current and
 // the track stay as they are.
-void resetTravelCounters(Form &form);
+void resetTravelCounters(VoyageFields &fields, VoyageState &state);
 
 } // namespace vendral

@@ -4,19 +4,19 @@
 #include "window/accessibility.h"
 
 #include "chart/bearingline.h"
-#include "chart/markerdrag.h"
 #include "chart/shipmarker.h"
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
-#include "dials/direction.h"
-#include "simulation/voyagerun.h"
+#include "simulation/direction.h"
+#include "simulation/numbers.h"
 #include "window/accessibleupdates.h"
+#include "window/fields.h"
+#include "window/form.h"
 #include "window/mainwindow.h"
+#include "window/markerdrag.h"
 #include "window/notice.h"
 #include "window/scrollbars.h"
+#include "window/voyagerun.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -353,10 +353,10 @@ QString runReport(const Form &f, VoyageRun::End end)
     case VoyageRun::End::Arrival: why = QStringLiteral("Fahrt beendet: an der Insel angekommen."); break;
     case VoyageRun::End::Closing: return QString();
     }
-    const auto whole = [](double value) { return QString::number(static_cast<qint64>(value)); };
-    QStringList parts{why,
-                      QStringLiteral("Reisezeit %1 Tage %2 Stunden %3 Minuten.")
-                          .arg(whole(f.travelDays), whole(f.travelHours), whole(f.travelMinutes))};
+    // The travel time as its fields show it, which may be beyond any integer.
+    const auto whole = [](const QLineEdit *field) { return QString::fromStdString(wholeText(number(field))); };
+    QStringList parts{why, QStringLiteral("Reisezeit %1 Tage %2 Stunden %3 Minuten.")
+                               .arg(whole(f.txtReisezeitd), whole(f.txtReisezeith), whole(f.txtReisezeitmin))};
     for (const QLineEdit *readOut : {f.txtFdW, f.txtReiseweg, f.txtAbstand}) {
         if (!readOut->text().trimmed().isEmpty())
             parts << readOut->text().simplified() + QLatin1Char('.');

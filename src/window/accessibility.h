@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "simulation/voyagerun.h"
+#include "window/voyagerun.h"
 
 #include <QString>
 

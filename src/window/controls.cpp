@@ -5,12 +5,12 @@
 
 #include "chart/bearingline.h"
 #include "chart/shipmarker.h"
-#include "common/form.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
 #include "window/artwork.h"
 #include "window/captionfit.h"
 #include "window/designscale.h"
+#include "window/form.h"
 #include "window/scrollbars.h"
 #include "window/windowstyle.h"
 

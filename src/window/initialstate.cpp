@@ -4,20 +4,21 @@
 #include "window/initialstate.h"
 
 #include "chart/bearingline.h"
-#include "chart/islanddistance.h"
 #include "chart/shipmarker.h"
-#include "common/fields.h"
-#include "common/form.h"
-#include "dials/coursedial.h"
-#include "dials/currentdial.h"
+#include "simulation/course.h"
+#include "simulation/islanddistance.h"
 #include "simulation/travelcounters.h"
+#include "window/fields.h"
+#include "window/form.h"
+#include "window/formvoyage.h"
 
 namespace vendral {
 
 void resetToStart(Form &form)
 {
-    setCourse(form, 1, 0);
-    setCurrent(form, 0, 1);
+    FormVoyage voyage(form);
+    setCourse(voyage, voyage, 1, 0);
+    setCurrent(voyage, voyage, 0, 1);
     write(form.txtSchiffx, QStringLiteral("10"));
     write(form.txtSchiffy, QStringLiteral("10"));
     form.image1->setTop(10);
@@ -32,8 +33,9 @@ void resetToStart(Form &form)
 void startState(Form &form)
 {
     resetToStart(form);
-    resetTravelCounters(form);
-    showIslandDistance(form);
+    FormVoyage voyage(form);
+    resetTravelCounters(voyage, form.voyage);
+    showIslandDistance(voyage);
 }
 
 } // namespace vendral

@@ -3,27 +3,26 @@
 
 #include "window/mainwindow.h"
 
-#include "chart/bearing.h"
-#include "chart/currentfield.h"
-#include "chart/islanddistance.h"
-#include "chart/markerdrag.h"
 #include "common/picturebox.h"
-#include "dials/coursedial.h"
-#include "dials/currentdial.h"
 #include "dials/dial.h"
-#include "dials/direction.h"
 #include "simulation/autopilot.h"
+#include "simulation/bearing.h"
+#include "simulation/course.h"
+#include "simulation/islanddistance.h"
 #include "simulation/timestep.h"
 #include "simulation/travelcounters.h"
-#include "simulation/voyagerun.h"
 #include "window/accessibility.h"
 #include "window/artwork.h"
 #include "window/buttonkeys.h"
 #include "window/controls.h"
+#include "window/formvoyage.h"
+#include "window/handlers.h"
 #include "window/initialstate.h"
+#include "window/markerdrag.h"
 #include "window/readonlyfields.h"
 #include "window/scrollbars.h"
 #include "window/startup.h"
+#include "window/voyagerun.h"
 
 #include <QAction>
 #include <QApplication>
@@ -140,15 +139,47 @@ void MainWindow::wireMenu()
     connect(f.cmdc, &QAction::triggered, this, [this] { showCredits(); });
 }
 
-void MainWindow::timeStep() { vendral::timeStep(form_); }
-void MainWindow::showIslandDistance() { vendral::showIslandDistance(form_); }
-void MainWindow::updateBearingLine() { vendral::updateBearingLine(form_); }
-void MainWindow::setCourse(double x, float y) { vendral::setCourse(form_, x, y); }
-void MainWindow::setCurrent(double x, float y) { vendral::setCurrent(form_, x, y); }
+void MainWindow::timeStep() { vendral::timeStep(FormVoyage(form_).voyage()); }
+
+void MainWindow::showIslandDistance()
+{
+    FormVoyage voyage(form_);
+    vendral::showIslandDistance(voyage);
+}
+
+void MainWindow::updateBearingLine()
+{
+    FormVoyage voyage(form_);
+    vendral::updateBearingLine(voyage, voyage, voyage);
+}
+
+void MainWindow::setCourse(double x, float y)
+{
+    FormVoyage voyage(form_);
+    vendral::setCourse(voyage, voyage, x, y);
+}
+
+void MainWindow::setCurrent(double x, float y)
+{
+    FormVoyage voyage(form_);
+    vendral::setCurrent(voyage, voyage, x, y);
+}
+
 void MainWindow::drawCurrentField() { vendral::drawCurrentField(form_); }
 void MainWindow::resetToStart() { vendral::resetToStart(form_); }
-void MainWindow::resetTravelCounters() { vendral::resetTravelCounters(form_); }
-void MainWindow::steerToIsland() { vendral::steerToIsland(form_); }
+
+void MainWindow::resetTravelCounters()
+{
+    FormVoyage voyage(form_);
+    vendral::resetTravelCounters(voyage, form_.voyage);
+}
+
+void MainWindow::steerToIsland()
+{
+    FormVoyage voyage(form_);
+    vendral::steerToIsland(voyage, voyage, voyage);
+}
+
 void MainWindow::runVoyage() { run_->run(); }
 
 // Modal, but the caller returns at once: a call that waited for the box to

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "common/form.h"
 #include "window/designscale.h"
+#include "window/form.h"
 
 #include <QMainWindow>
 #include <QPointer>

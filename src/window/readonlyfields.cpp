@@ -3,7 +3,7 @@
 
 #include "window/readonlyfields.h"
 
-#include "common/fields.h"
+#include "window/fields.h"
 
 #include <QEvent>
 #include <QLineEdit>

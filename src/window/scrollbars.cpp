@@ -3,9 +3,9 @@
 
 #include "window/scrollbars.h"
 
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
+#include "simulation/numbers.h"
+#include "window/fields.h"
+#include "window/form.h"
 
 #include <QKeyEvent>
 

@@ -3,15 +3,15 @@
 
 #include "window/startup.h"
 
-#include "chart/currentfield.h"
-#include "chart/islanddistance.h"
-#include "common/form.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
-#include "dials/coursedial.h"
-#include "dials/currentdial.h"
+#include "dials/dialface.h"
+#include "simulation/islanddistance.h"
 #include "window/controls.h"
 #include "window/designscale.h"
+#include "window/form.h"
+#include "window/formvoyage.h"
+#include "window/handlers.h"
 #include "window/initialstate.h"
 
 #include <QGroupBox>
@@ -89,9 +89,9 @@ double designScaleFor(const QSizeF &screenPixels)
 void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
 {
     form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
-    drawCourseDial(form);
+    form.picFahrt->setFace(courseDialFace());
     form.picStrom->setScale(-1.3, 1.3, 1.3, -1.3);
-    drawCurrentDial(form);
+    form.picStrom->setFace(currentDialFace());
 
     const double w = screenPixels.width() * kTwipsPerPixel;
     const double h = screenPixels.height() * kTwipsPerPixel;
@@ -104,7 +104,8 @@ void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
     form.picSee->setScale(0, 100, 100, 0);
 
     resetToStart(form);
-    showIslandDistance(form);
+    FormVoyage voyage(form);
+    showIslandDistance(voyage);
     currentSpeedChanged(form);
 }
 

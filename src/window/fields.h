@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <QLineEdit>
 #include <QString>

@@ -81,8 +81,4 @@ private:
 // 0 for text that is not a whole number, and held within 0 to 100.
 int delayMilliseconds(const Form &form);
 
-// The arrival test: the ship within 4 sm of the point 3 sm east and 4 sm
-// south of the island marker's corner.
-bool arrived(const Form &form);
-
 } // namespace vendral

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "chart/markerdrag.h"
+#include "window/markerdrag.h"
 
-#include "chart/islanddistance.h"
 #include "chart/shipmarker.h"
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
 #include "common/picturebox.h"
+#include "simulation/islanddistance.h"
+#include "simulation/numbers.h"
+#include "window/fields.h"
+#include "window/form.h"
+#include "window/formvoyage.h"
 
 #include <QApplication>
 
@@ -73,7 +74,8 @@ void MarkerDrag::dragOver(Marker *source, double x, double y)
         writePosition(form_.txtInselx, form_.txtInsely, x, y);
     if (source == form_.image1)
         writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
-    showIslandDistance(form_);
+    FormVoyage voyage(form_);
+    showIslandDistance(voyage);
 }
 
 void MarkerDrag::keyMove(Marker *source, const QPointF &corner)

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dials/direction.h"
+#include "simulation/direction.h"
 
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <QtMath>
 
@@ -31,12 +29,6 @@ bool dialDirection(double x, float y, DialDirection &direction)
     return true;
 }
 
-void writeComponents(QLineEdit *east, QLineEdit *north, const DialDirection &direction)
-{
-    write(east, toText(direction.hx / 1000));
-    write(north, toText(direction.hy / 1000));
-}
-
 int angleDegrees(double x, float y)
 {
     int n = 0;
@@ -57,19 +49,6 @@ int angleDegrees(double x, float y)
 }
 
 QString angleText(double x, float y) { return QString::fromStdString(toText(angleDegrees(x, y))) + QChar(0x00B0); }
-
-int keyTurn(int key)
-{
-    switch (key) {
-    case Qt::Key_Right:
-    case Qt::Key_Up: return 1;
-    case Qt::Key_Left:
-    case Qt::Key_Down: return -1;
-    case Qt::Key_PageUp: return 10;
-    case Qt::Key_PageDown: return -10;
-    default: return 0;
-    }
-}
 
 QPointF keyDirection(int degrees)
 {
@@ -95,19 +74,5 @@ QPointF keyDirection(int degrees)
     }
     return along(angle + 0.5);
 }
-
-void dialMouseDown(Form &form, double x, float y, const DialSetter &set)
-{
-    form.dialHeld = 1;
-    set(x, y);
-}
-
-void dialMouseMove(Form &form, double x, float y, const DialSetter &set)
-{
-    if (form.dialHeld == 1)
-        set(x, y);
-}
-
-void dialMouseUp(Form &form) { form.dialHeld = 0; }
 
 } // namespace vendral

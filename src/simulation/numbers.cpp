@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "common/numbers.h"
+#include "simulation/numbers.h"
 
 #include <algorithm>
 #include <cfloat>

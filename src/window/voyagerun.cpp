@@ -1,16 +1,13 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "simulation/voyagerun.h"
+#include "window/voyagerun.h"
 
-#include "common/canvas.h"
-#include "common/fields.h"
-#include "common/form.h"
-#include "common/numbers.h"
-#include "common/picturebox.h"
-#include "simulation/timestep.h"
+#include "simulation/runstep.h"
+#include "window/form.h"
+#include "window/formvoyage.h"
 
-#include <QCheckBox>
+#include <QLineEdit>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -20,21 +17,6 @@
 #include <thread>
 
 namespace vendral {
-namespace {
-
-// The dotted white circle of 5 sm around the island, drawn after every step.
-void drawArrivalCircle(Form &form)
-{
-    const double ix = number(form.txtInselx);
-    const double iy = number(form.txtInsely);
-    Canvas &chart = form.picSee->canvas();
-    chart.setDrawWidth(1);
-    chart.setDrawStyle(Canvas::DrawStyle::Dot);
-    chart.circle(held(ix + 5), held(iy - 4), 5, QColor(255, 255, 255));
-}
-
-} // namespace
-
 VoyageRun::VoyageRun(Form &form, QWidget *window)
     : QObject(window)
     , form_(form)
@@ -54,14 +36,14 @@ VoyageRun::~VoyageRun()
 
 void VoyageRun::requestStop()
 {
-    form_.stopRequested = 1;
+    form_.voyage.stopRequested = 1;
     end_ = End::Stop;
 }
 
 void VoyageRun::close()
 {
     closing_ = true;
-    form_.stopRequested = 1;
+    form_.voyage.stopRequested = 1;
     end_ = End::Closing;
 }
 
@@ -69,11 +51,11 @@ void VoyageRun::run()
 {
     const QPointer<VoyageRun> alive(this);
     enter();
-    form_.stopRequested = 0;
+    form_.voyage.stopRequested = 0;
     if (letEventsRun(alive)) {
         while (letEventsRun(alive)) {
             pass();
-            if (form_.stopRequested == 1)
+            if (form_.voyage.stopRequested == 1)
                 break;
         }
     }
@@ -98,15 +80,11 @@ void VoyageRun::pass()
     // A real wait that neither handles events nor burns the processor.
     if (const int ms = delayMilliseconds(form_); ms > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    const bool stopAsked = form_.stopRequested == 1;
-    timeStep(form_);
-    if (!stopAsked && form_.stopRequested == 1)
-        end_ = End::Edge;
-    if (form_.Check1->checkState() == Qt::Checked && arrived(form_) && form_.stopRequested != 1) {
-        form_.stopRequested = 1;
-        end_ = End::Arrival;
+    switch (runStep(FormVoyage(form_).voyage())) {
+    case Halt::Edge: end_ = End::Edge; break;
+    case Halt::Arrival: end_ = End::Arrival; break;
+    case Halt::None: break;
     }
-    drawArrivalCircle(form_);
 }
 
 void VoyageRun::enter()
@@ -161,17 +139,6 @@ int delayMilliseconds(const Form &form)
     bool ok = false;
     const int value = form.txtVerz->text().trimmed().toInt(&ok);
     return ok ? std::clamp(value, 0, 100) : 0;
-}
-
-bool arrived(const Form &form)
-{
-    const double x = number(form.txtSchiffx);
-    const double y = number(form.txtSchiffy);
-    const double ix = number(form.txtInselx);
-    const double iy = number(form.txtInsely);
-    const double dx = held(ix + 5 - x - 2);
-    const double dy = held(iy - 4 - y);
-    return held(held(dx * dx) + held(dy * dy)) < 16;
 }
 
 } // namespace vendral

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/random.h"
+#include "simulation/voyage.h"
 
 class QAction;
 class QCheckBox;
@@ -22,8 +23,8 @@ class PictureBox;
 class ShipMarker;
 
 // The window's controls and its window-level variables: everything the
-// procedures of the program share. The window creates the controls and owns
-// them; the procedures read and write the voyage through them.
+// window's handlers share. The window creates the controls and owns them; the
+// voyage's procedures reach them through a FormVoyage.
 struct Form
 {
     // Control stand ("Steuerstand")
@@ -81,17 +82,8 @@ struct Form
     QAction *cmdend = nullptr;
     QAction *cmdc = nullptr;
 
-    // Window-level variables of the voyage; all 0 at start.
-    int stopRequested = 0;
-    double vxGround = 0;
-    double vyGround = 0;
-    double speedOverGround = 0;
-    double distanceOverGround = 0;
-    double distanceThroughWater = 0;
-    double travelTime = 0;
-    double travelDays = 0;
-    double travelHours = 0;
-    double travelMinutes = 0;
+    // The voyage's window-level variables.
+    VoyageState voyage;
     // 1 while a mouse button pressed on either dial is held.
     int dialHeld = 0;
 

@@ -5,11 +5,10 @@
 
 namespace vendral {
 
-struct Form;
+class VoyageFields;
 
 // Writes txtAbstand from the four position fields: the distance in whole sm
-// from the ship's position to the point 4 sm east and 5 sm south of the
-// island marker's corner.
-void showIslandDistance(Form &form);
+// from the ship's position to the island's kDistancePoint.
+void showIslandDistance(VoyageFields &fields);
 
 } // namespace vendral

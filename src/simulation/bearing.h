@@ -5,10 +5,12 @@
 
 namespace vendral {
 
-struct Form;
+class VoyageFields;
+class VoyageIndicators;
+class VoyageMarkers;
 
 // Shows the bearing line from the ship marker to the island marker while
 // chkPeil is ticked, otherwise hides it (its end points stay).
-void updateBearingLine(Form &form);
+void updateBearingLine(const VoyageFields &fields, const VoyageMarkers &markers, VoyageIndicators &indicators);
 
 } // namespace vendral
