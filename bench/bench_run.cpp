@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Continuous runs at delay 0 with the window shown, measured in one run of
-// this program on one machine:
+// The voyage core alone and continuous runs at delay 0 with the window shown,
+// measured in one run of this program on one machine:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_run [seconds]
-// Three phases of `seconds` each (default 10):
+// Five phases of `seconds` each (default 10):
+//   core    the passes of a run (time step, arrival test, arrival circle) on
+//           plain data without any window, ship lying still, autopilot on:
+//           the limit a run can approach;
+//   core turning  the same at 1 knot around the island's aim point;
 //   direct  timeStep() called in a loop, ship lying still, autopilot on;
 //   still   "Fahrt" with speed and current 0: the ship lies still;
 //   moving  "Fahrt" at 1 knot, autopilot on, the ship started on the
@@ -12,9 +16,12 @@
 //           at most steps, so dial, ship symbol, track and read-outs change.
 // For each phase: steps per second, the share of the time outside painting,
 // chart repaints per second and the resident memory once a second; then the
-// ratios still/direct and moving/still.
+// ratios direct/core, still/direct and moving/still.
+#include "sea.h"
+
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
+#include "simulation/runstep.h"
 #include "window/form.h"
 #include "window/mainwindow.h"
 #include "window/scrollbars.h"
@@ -131,12 +138,37 @@ double timedRun(TimingApplication &app, vendral::MainWindow &window, const char 
     return phase.report();
 }
 
+// Passes of a run on plain data for `seconds`, in steps per second.
+double coreRate(testing::Sea &sea, int seconds)
+{
+    sea.keepLines = false;
+    sea.ticks.insert(vendral::Option::chkAuto);
+    QElapsedTimer clock;
+    clock.start();
+    double steps = 0;
+    while (clock.nsecsElapsed() < seconds * 1e9) {
+        for (int i = 0; i < 1000; ++i) {
+            sea.state.stopRequested = 0;
+            vendral::runStep(sea.voyage());
+        }
+        steps += 1000;
+    }
+    return steps / (clock.nsecsElapsed() / 1e9);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     TimingApplication app(argc, argv);
     const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
+    testing::Sea stillSea(10, 10, 1, 0, 0, 1);
+    const double core = coreRate(stillSea, seconds);
+    // The ship marker's corner on the island's aim point, as in "moving".
+    testing::Sea turningSea(85.2, 75.6, 1, 0, 1, 1);
+    turningSea.moveTo(vendral::MarkerName::image1, 85, 76);
+    const double coreTurning = coreRate(turningSea, seconds);
+    std::printf("core: %.0f steps/s still, %.0f turning\n", core, coreTurning);
     vendral::MainWindow window;
     window.showMaximized();
     for (int i = 0; i < 50; ++i)
@@ -170,7 +202,9 @@ int main(int argc, char *argv[])
     f.image1->moveTo(85, 76);
     const double moving = timedRun(app, window, "moving: 1 knot around the aim point, autopilot on", seconds);
 
-    std::printf("\nsteps/s: direct %.0f, still %.0f, moving %.0f\n", direct, still, moving);
-    std::printf("still / direct = %.2f, moving / still = %.2f\n", still / direct, moving / still);
+    std::printf("\nsteps/s: core %.0f, core turning %.0f, direct %.0f, still %.0f, moving %.0f\n", core,
+                coreTurning, direct, still, moving);
+    std::printf("direct / core = %.2f, still / direct = %.2f, moving / still = %.2f\n", direct / core,
+                still / direct, moving / still);
     return 0;
 }

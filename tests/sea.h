@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: The Vendral developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// A voyage held in plain data, for the core's tests and benchmarks.
+#pragma once
+
+#include "simulation/course.h"
+#include "simulation/timestep.h"
+#include "simulation/voyage.h"
+
+#include <array>
+#include <set>
+#include <vector>
+
+namespace testing {
+
+using namespace vendral;
+
+// Set up as the window's start: current north, ship marker at 10, 10,
+// island at 80, 80.
+struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
+{
+    struct Line
+    {
+        double x1, y1, x2, y2;
+        DrawStyle style;
+        int width;
+    };
+
+    std::array<QString, int(Field::txtAbstand) + 1> texts;
+    std::set<Option> ticks;
+    float corners[2][2] = {{10, 10}, {80, 80}};
+    std::vector<Line> lines;
+    bool keepLines = true;
+    long circles = 0;
+    bool bearingShown = false;
+    float bearing[4] = {};
+    VoyageState state;
+
+    // Ship at (x, y), heading (hx, hy), speed and current speed in knots, dt
+    // in minutes; the fields as the scroll bars and dials write them.
+    Sea(double x, double y, double hx, double hy, int speed, int dt, int current = 0)
+    {
+        setCourse(*this, *this, hx, float(hy));
+        setCurrent(*this, *this, 0, 1);
+        (*this)[Field::txtSchiffx] = QString::number(x, 'g', 17);
+        (*this)[Field::txtSchiffy] = QString::number(y, 'g', 17);
+        (*this)[Field::txtInselx] = QStringLiteral("80");
+        (*this)[Field::txtInsely] = QStringLiteral("80");
+        (*this)[Field::txtFahrtv] = QString::fromStdString(toText(speed));
+        (*this)[Field::txtStromv] = QString::fromStdString(toText(current));
+        (*this)[Field::txtdt] = QString::number(dt);
+    }
+
+    QString &operator[](Field field) { return texts[int(field)]; }
+    Voyage voyage() { return Voyage{*this, *this, *this, *this, state}; }
+    void steps(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            timeStep(voyage());
+    }
+
+    QString text(Field field) const override { return texts[int(field)]; }
+    void write(Field field, const QString &text) override
+    {
+        if (texts[int(field)] != text)
+            texts[int(field)] = text;
+    }
+    bool ticked(Option option) const override { return ticks.count(option) > 0; }
+
+    float left(MarkerName marker) const override { return corners[int(marker)][0]; }
+    float top(MarkerName marker) const override { return corners[int(marker)][1]; }
+    void moveTo(MarkerName marker, float left, float top) override
+    {
+        corners[int(marker)][0] = left;
+        corners[int(marker)][1] = top;
+    }
+
+    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb) override
+    {
+        if (keepLines)
+            lines.push_back({x1, y1, x2, y2, style, width});
+    }
+    void circle(double, double, double, DrawStyle, int, Rgb) override { ++circles; }
+
+    void showCourse(const DialDirection &, int) override {}
+    void showCurrent(const DialDirection &, int) override {}
+    void showBearingLine(float x1, float y1, float x2, float y2) override
+    {
+        bearingShown = true;
+        bearing[0] = x1, bearing[1] = y1, bearing[2] = x2, bearing[3] = y2;
+    }
+    void hideBearingLine() override { bearingShown = false; }
+};
+
+} // namespace testing
