@@ -257,6 +257,16 @@ private slots:
         QCOMPARE(sea[Field::txtReiseweg], QStringLiteral("Fahrt ü. Grund 5.99231044954105E+306 sm"));
     }
 
+    // Fields are read without a detour through a copy when their text is
+    // short and plain; every text reads as its bytes would.
+    void fieldTextsReadAsTheirBytes()
+    {
+        for (const QString &text : {QString(), QStringLiteral(" 12.5E3x"), QStringLiteral("7\u00b0"),
+                                    QStringLiteral("\u00e9 1"), QString(64, QLatin1Char('9')),
+                                    QString(65, QLatin1Char('9')), QStringLiteral("4") + QChar(0) + QStringLiteral("2")})
+            QCOMPARE(readNumber(text), toNumber(text.toStdString()));
+    }
+
     // Every whole degree has a direction that the field shows as exactly
     // that degree.
     void keyDirectionsShowTheirDegree()

@@ -6,9 +6,11 @@
 #include "simulation/direction.h"
 #include "simulation/numbers.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 // What the voyage's procedures work on. Every value the user sees and types
 // lives in a text field and nowhere else: the procedures read a field at the
@@ -41,11 +43,27 @@ protected:
     ~VoyageFields() = default;
 };
 
-// Reads a field the lenient way; text that is not a number reads as 0.
-inline double number(const VoyageFields &fields, Field field)
+// Reads a text the lenient way; text that is not a number reads as 0.
+inline double readNumber(const QString &text)
 {
-    return toNumber(fields.text(field).toStdString());
+    // A run reads some twenty fields a step, nearly always short ASCII
+    // texts: those are read without allocating.
+    char ascii[64];
+    if (text.size() <= qsizetype(sizeof ascii)) {
+        size_t n = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80)
+                break;
+            ascii[n++] = static_cast<char>(c.unicode());
+        }
+        if (qsizetype(n) == text.size())
+            return toNumber(std::string_view(ascii, n));
+    }
+    const QByteArray utf8 = text.toUtf8();
+    return toNumber(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
+
+inline double number(const VoyageFields &fields, Field field) { return readNumber(fields.text(field)); }
 
 inline void write(VoyageFields &fields, Field field, const std::string &text)
 {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "simulation/numbers.h"
+#include "simulation/voyage.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -13,7 +13,7 @@
 namespace vendral {
 
 // Reads a text field the lenient way; text that is not a number reads as 0.
-inline double number(const QLineEdit *field) { return toNumber(field->text().toStdString()); }
+inline double number(const QLineEdit *field) { return readNumber(field->text()); }
 
 // Puts the start of a field's text in view, and with it the cursor; a field
 // whose text was all selected stays all selected.
