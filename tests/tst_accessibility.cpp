@@ -265,22 +265,28 @@ private slots:
     {
         QTest::addColumn<double>("x");
         QTest::addColumn<bool>("stopAtIsland");
+        QTest::addColumn<QString>("dt");
         QTest::addColumn<QString>("report");
-        QTest::newRow("stop") << 30.0 << false << "Fahrt gestoppt. Reisezeit 0 Tage 1 Stunden 0 Minuten.";
-        QTest::newRow("edge") << 96.5 << false << "Fahrt beendet am Rand des Seegebiets.";
-        QTest::newRow("arrival") << 73.0 << true << "Fahrt beendet: an der Insel angekommen.";
+        QTest::newRow("stop") << 30.0 << false << "60" << "Fahrt gestoppt. Reisezeit 0 Tage 1 Stunden 0 Minuten.";
+        QTest::newRow("edge") << 96.5 << false << "60" << "Fahrt beendet am Rand des Seegebiets.";
+        QTest::newRow("arrival") << 73.0 << true << "60" << "Fahrt beendet: an der Insel angekommen.";
+        // More days than any integer holds: as the field shows them.
+        QTest::newRow("long stage") << 30.0 << false << "1e300"
+                                    << "Fahrt gestoppt. Reisezeit 6.94444444444444E+296 Tage ";
     }
 
     void runEndIsReported()
     {
         QFETCH(double, x);
         QFETCH(bool, stopAtIsland);
+        QFETCH(QString, dt);
         QFETCH(QString, report);
         Watchdog watchdog(30);
         auto w = shownWindow();
         Form &f = w->form();
         prepare(*w, x, 76, 1, 0, 10, 60);
         f.Check1->setChecked(stopAtIsland);
+        f.txtdt->setText(dt);
         if (x < 50)
             QTimer::singleShot(0, f.cmdStop, &QPushButton::click);
         w->runVoyage();
