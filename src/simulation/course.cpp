@@ -9,33 +9,33 @@
 namespace vendral {
 namespace {
 
-// The components as toText(h / 1000), east first.
-void writeComponents(VoyageFields &fields, Field east, Field north, const DialDirection &direction)
+// Sets a direction of (x, y): `show` turns what shows it besides its fields,
+// then the components are written as toText(h / 1000), east first, then the
+// angle.
+template <typename Show>
+void setDirection(VoyageFields &fields, double x, float y, Field east, Field north, Field angle, Show show)
 {
+    DialDirection direction;
+    if (!dialDirection(x, y, direction))
+        return;
+    show(direction, angleDegrees(x, y));
     write(fields, east, toText(direction.hx / 1000));
     write(fields, north, toText(direction.hy / 1000));
+    fields.write(angle, angleText(x, y));
 }
 
 } // namespace
 
 void setCourse(VoyageFields &fields, VoyageIndicators &indicators, double x, float y)
 {
-    DialDirection direction;
-    if (!dialDirection(x, y, direction))
-        return;
-    indicators.showCourse(direction, angleDegrees(x, y));
-    writeComponents(fields, Field::txtFahrtx, Field::txtFahrty, direction);
-    fields.write(Field::txtWinkel, angleText(x, y));
+    setDirection(fields, x, y, Field::txtFahrtx, Field::txtFahrty, Field::txtWinkel,
+                 [&indicators](const DialDirection &d, int degrees) { indicators.showCourse(d, degrees); });
 }
 
 void setCurrent(VoyageFields &fields, VoyageIndicators &indicators, double x, float y)
 {
-    DialDirection direction;
-    if (!dialDirection(x, y, direction))
-        return;
-    indicators.showCurrent(direction, angleDegrees(x, y));
-    writeComponents(fields, Field::txtStromx, Field::txtStromy, direction);
-    fields.write(Field::txtStromW, angleText(x, y));
+    setDirection(fields, x, y, Field::txtStromx, Field::txtStromy, Field::txtStromW,
+                 [&indicators](const DialDirection &d, int degrees) { indicators.showCurrent(d, degrees); });
 }
 
 } // namespace vendral
