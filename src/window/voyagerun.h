@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "simulation/spoken.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class QWidget;
 
@@ -20,12 +23,14 @@ struct Form;
 // included, which starts a run nested in the first.
 //
 // One engine per window owns what all runs share: the nesting depth, the stop
-// and closing requests, the delay, and the screen refresh. Steps follow one
-// another far faster than a screen can show them, so while any run is on,
-// repaints are let through at most every kRefreshInterval ms; one asked for
-// sooner is held back and asked for again from the next pass of whichever
-// run is innermost, so the screen keeps up at every depth and the last step
-// always shows.
+// and closing requests, the delay, and the screen refresh. The delay before a
+// step lets window events run while it lasts, so that pointer, keys and a
+// screen reader are answered at once at every delay; it ends early only when
+// the window closes. Steps follow one another far faster than a screen can
+// show them, so while any run is on, repaints are let through at most every
+// kRefreshInterval ms; one asked for sooner is held back and asked for again
+// when the interval is over, so the screen keeps up at every depth and
+// during every delay, and the last step always shows.
 class VoyageRun : public QObject
 {
     Q_OBJECT
@@ -50,6 +55,8 @@ public:
 
     int depth() const { return depth_; }
     bool closing() const { return closing_; }
+    // What the runs since the first one started have come to.
+    const RunNotes &notes() const { return notes_; }
 
 signals:
     // The first run starts, and the last one ends (runs nest); a window
@@ -64,8 +71,8 @@ private:
     void enter();
     void leave();
     bool letEventsRun(const QPointer<VoyageRun> &alive);
-    void pass();
-    void refresh();
+    bool pass(const QPointer<VoyageRun> &alive);
+    bool wait(int ms, const QPointer<VoyageRun> &alive);
     void askForRepaint();
 
     Form &form_;
@@ -75,6 +82,8 @@ private:
     bool repaintHeld_ = false;
     End end_ = End::Stop;
     QElapsedTimer sinceRepaint_;
+    QTimer heldRepaint_;
+    RunNotes notes_;
 };
 
 // The delay before each step in milliseconds: the whole number in txtVerz,
