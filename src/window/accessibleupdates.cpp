@@ -100,6 +100,8 @@ void AccessibleUpdates::notify(QAccessibleEvent *event)
     // the field the user is in matters.
     if (type == QAccessible::TextCaretMoved && object != QApplication::focusWidget())
         return;
+    if (object && object == quiet_ && (type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged))
+        return;
     if (!holding() || !object || !merged(type)) {
         send(event);
         return;

@@ -55,6 +55,10 @@ public:
     // Every accessibility event of the program passes here.
     void notify(QAccessibleEvent *event);
 
+    // Until called again, the caret moves and selection changes of `object`
+    // are not told (nullptr: of none).
+    void quiet(QObject *object) { quiet_ = object; }
+
 private:
     explicit AccessibleUpdates(QObject *parent);
 
@@ -72,6 +76,7 @@ private:
     void flush(int budget);
 
     Sink sink_;
+    QObject *quiet_ = nullptr;
     int depth_ = 0;
     std::map<Key, Held> held_;
     std::deque<Key> order_;

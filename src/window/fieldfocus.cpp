@@ -1,32 +1,43 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/readonlyfields.h"
+#include "window/fieldfocus.h"
 
+#include "window/accessibleupdates.h"
 #include "window/fields.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace vendral {
 
-ReadOnlyFields::ReadOnlyFields(QWidget *window)
+FieldFocus::FieldFocus(QWidget *window)
     : QObject(window)
 {
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
-        if (field->isReadOnly())
-            field->installEventFilter(this);
+        field->installEventFilter(this);
 }
 
-bool ReadOnlyFields::eventFilter(QObject *watched, QEvent *event)
+bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
     auto *field = static_cast<QLineEdit *>(watched);
-    // The field's own handling comes first: entered with Tab, it selects its
-    // whole text with the cursor at the end.
-    field->event(event);
-    showStart(field);
+    const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    AccessibleUpdates *updates = AccessibleUpdates::instance();
+    updates->quiet(field);
+    if (field->isReadOnly() && event->type() == QEvent::FocusIn
+        && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        field->deselect();
+        field->setCursorPosition(0);
+        QFocusEvent entered(QEvent::FocusIn, Qt::OtherFocusReason);
+        field->event(&entered);
+    } else {
+        field->event(event);
+        if (field->isReadOnly())
+            showStart(field);
+    }
+    updates->quiet(nullptr);
     return true;
 }
 

@@ -15,11 +15,11 @@
 #include "window/artwork.h"
 #include "window/buttonkeys.h"
 #include "window/controls.h"
+#include "window/fieldfocus.h"
 #include "window/formvoyage.h"
 #include "window/handlers.h"
 #include "window/initialstate.h"
 #include "window/markerdrag.h"
-#include "window/readonlyfields.h"
 #include "window/scrollbars.h"
 #include "window/startup.h"
 #include "window/voyagerun.h"
@@ -69,13 +69,13 @@ MainWindow::MainWindow(QWidget *parent)
     createControls(form_, this, client, scale_);
     nameControls(form_);
     new ButtonKeys(this);
-    new ReadOnlyFields(this);
+    new FieldFocus(this);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
-    announceChanges(form_, run_, drag_);
     wireControls();
     wireDials();
     wireMenu();
+    announceChanges(form_, run_, drag_);
 
     startUp(form_, screenPixels, scale_);
     // The layout is computed for a window that covers the screen. Its normal
