@@ -33,6 +33,7 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
     std::vector<Line> lines;
     bool keepLines = true;
     long circles = 0;
+    double circleX = 0, circleY = 0;
     bool bearingShown = false;
     float bearing[4] = {};
     VoyageState state;
@@ -81,7 +82,12 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         if (keepLines)
             lines.push_back({x1, y1, x2, y2, style, width});
     }
-    void circle(double, double, double, DrawStyle, int, Rgb) override { ++circles; }
+    void circle(double x, double y, double, DrawStyle, int, Rgb) override
+    {
+        ++circles;
+        circleX = x;
+        circleY = y;
+    }
 
     void showCourse(const DialDirection &, int) override {}
     void showCurrent(const DialDirection &, int) override {}

@@ -91,6 +91,22 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.drawImage(drawingArea().topLeft(), canvas_.image());
     if (border_ > 0)
         drawSunkenBorder(painter, rect());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(drawingArea().adjusted(1, 1, -2, -2));
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)

@@ -10,7 +10,8 @@
 namespace vendral {
 
 // A picture box: shows a retained canvas inside a sunken border and repaints
-// only what a drawing changed. Its children are placed either in pixels of
+// only what a drawing changed; while it has the focus, a dotted frame shows
+// inside the border. Its children are placed either in pixels of
 // the drawing area or, through scaleChanged(), in the canvas's user units.
 class PictureBox : public QWidget
 {
@@ -44,6 +45,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void fitCanvas();

@@ -25,6 +25,10 @@ struct Offset
 // The autopilot steers from the ship's corner at this point of the island.
 inline constexpr Offset kAutopilotAim{5, -4};
 
+// Where a screen reader says the island lies: the point the autopilot steers
+// for and the arrival circle is drawn around, the middle of the main island.
+inline constexpr Offset kIslandPlace{5, -4};
+
 // The read-out "Entfernung zur Insel" measures from the ship's position to
 // this point of the island.
 inline constexpr Offset kDistancePoint{4, -5};

@@ -32,6 +32,14 @@ void showTravelTime(VoyageFields &fields, double t)
 
 } // namespace
 
+Velocity groundVelocity(const VoyageFields &fields)
+{
+    const double v = number(fields, Field::txtFahrtv);
+    const double c = number(fields, Field::txtStromv);
+    return {mulAdd(number(fields, Field::txtFahrtx), v, c, number(fields, Field::txtStromx)),
+            mulAdd(number(fields, Field::txtFahrty), v, c, number(fields, Field::txtStromy))};
+}
+
 void timeStep(const Voyage &voyage)
 {
     VoyageFields &fields = voyage.fields;
@@ -42,10 +50,7 @@ void timeStep(const Voyage &voyage)
         steerToIsland(voyage.markers, fields, voyage.indicators);
 
     // 2. Velocity over ground in knots.
-    const double v = number(fields, Field::txtFahrtv);
-    const double c = number(fields, Field::txtStromv);
-    const double vxGround = mulAdd(number(fields, Field::txtFahrtx), v, c, number(fields, Field::txtStromx));
-    const double vyGround = mulAdd(number(fields, Field::txtFahrty), v, c, number(fields, Field::txtStromy));
+    const auto [vxGround, vyGround] = groundVelocity(fields);
     const double speedOverGround = held(std::hypot(vxGround, vyGround));
 
     // 3. Old position, for the track.

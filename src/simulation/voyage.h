@@ -24,7 +24,7 @@ enum class Field {
     txtFahrtx, txtFahrty, txtFahrtv, txtWinkel,
     txtStromx, txtStromy, txtStromv, txtStromW,
     txtSchiffx, txtSchiffy, txtInselx, txtInsely,
-    txtdt, txtReisezeitd, txtReisezeith, txtReisezeitmin,
+    txtdt, txtVerz, txtReisezeitd, txtReisezeith, txtReisezeitmin,
     txtReiseweg, txtFdW, txtAbstand,
 };
 
@@ -64,6 +64,8 @@ inline double readNumber(const QString &text)
 }
 
 inline double number(const VoyageFields &fields, Field field) { return readNumber(fields.text(field)); }
+
+inline std::string textOf(const VoyageFields &fields, Field field) { return fields.text(field).toStdString(); }
 
 inline void write(VoyageFields &fields, Field field, const std::string &text)
 {

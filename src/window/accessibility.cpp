@@ -9,9 +9,12 @@
 #include "dials/dial.h"
 #include "simulation/direction.h"
 #include "simulation/numbers.h"
+#include "simulation/spoken.h"
+#include "window/accessiblefield.h"
 #include "window/accessibleupdates.h"
 #include "window/fields.h"
 #include "window/form.h"
+#include "window/formvoyage.h"
 #include "window/mainwindow.h"
 #include "window/markerdrag.h"
 #include "window/notice.h"
@@ -59,9 +62,6 @@ protected:
     virtual QString value() const = 0;
 };
 
-// A position in sm to a tenth, as a screen reader reads it out.
-QString sm(double value) { return QString::fromStdString(toText(std::round(held(value) * 10) / 10)).trimmed(); }
-
 // The angle in the name, with its unit, since the AT-SPI bridge passes no
 // value text: "Kurs 180 Grad".
 QString degreesText(int degrees) { return QString::number(degrees) + QStringLiteral(" Grad"); }
@@ -103,8 +103,15 @@ private:
     int degrees() const { return dial()->degrees(); }
 };
 
-// A marker says where it lies in its name, "Schiff bei x 42.9, y 17.2 sm",
-// which changes as it moves.
+// The window's fields, which hold where ship and island are.
+Form *formOf(const QWidget *widget)
+{
+    auto *window = qobject_cast<MainWindow *>(widget->window());
+    return window ? &window->form() : nullptr;
+}
+
+// A marker says where the voyage takes ship or island to be, in its name:
+// "Schiff bei x 42.9, y 17.2 sm", "Inselmitte bei x 85, y 76 sm".
 class AccessibleMarker : public AccessibleBox
 {
 public:
@@ -115,20 +122,23 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const QString text = AccessibleBox::text(t);
-        return t == QAccessible::Name ? text + QStringLiteral(" bei ") + value() : text;
+        return t == QAccessible::Name ? value() : AccessibleBox::text(t);
     }
 
 protected:
     QString value() const override
     {
-        const auto *marker = static_cast<const Marker *>(widget());
-        return QStringLiteral("x %1, y %2 sm").arg(sm(marker->left()), sm(marker->top()));
+        Form *form = formOf(widget());
+        if (!form)
+            return QString();
+        const FormVoyage voyage(*form);
+        const bool ship = widget() == form->image1;
+        return QString::fromStdString(ship ? shipText(voyage) : islandText(voyage));
     }
 };
 
-// The sea chart tells where ship and island are, as their position fields
-// hold them, and how far apart they are, in its description.
+// The sea chart tells, in its description, where ship and island are, how
+// far apart and in which bearing, and how the ship sails.
 class AccessibleChart : public AccessibleBox
 {
 public:
@@ -145,13 +155,26 @@ public:
 protected:
     QString value() const override
     {
-        auto *window = qobject_cast<MainWindow *>(widget()->window());
-        if (!window)
-            return QString();
-        const Form &f = window->form();
-        return QStringLiteral("Schiff bei x %1, y %2 sm; Insel bei x %3, y %4 sm; %5")
-            .arg(sm(number(f.txtSchiffx)), sm(number(f.txtSchiffy)), sm(number(f.txtInselx)), sm(number(f.txtInsely)),
-                 f.txtAbstand->text());
+        Form *form = formOf(widget());
+        return form ? QString::fromStdString(chartSummary(FormVoyage(*form))) : QString();
+    }
+};
+
+// The bearing line, while it shows, tells its bearing and length.
+class AccessibleBearingLine : public QAccessibleWidget
+{
+public:
+    explicit AccessibleBearingLine(BearingLine *line)
+        : QAccessibleWidget(line, QAccessible::Graphic)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *line = static_cast<const BearingLine *>(widget());
+        if (t != QAccessible::Name || line->isHidden())
+            return QAccessibleWidget::text(t);
+        return QString::fromStdString(bearingLineText(line->x1(), line->y1(), line->x2(), line->y2()));
     }
 };
 
@@ -270,6 +293,10 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
         return new AccessibleMarker(marker);
     if (auto *chart = qobject_cast<PictureBox *>(object))
         return new AccessibleChart(chart);
+    if (auto *line = qobject_cast<BearingLine *>(object))
+        return new AccessibleBearingLine(line);
+    if (auto *field = qobject_cast<QLineEdit *>(object))
+        return new AccessibleField(field);
     if (auto *notice = qobject_cast<Notice *>(object))
         return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto *bar = qobject_cast<ParameterBar *>(object))
@@ -332,6 +359,10 @@ void nameControls(Form &f)
     for (const auto &[control, name] : named)
         control->setAccessibleName(QString::fromUtf8(name));
     f.Command4->setAccessibleDescription(QStringLiteral("Seekarte löschen und Strömung neu zeichnen"));
+    // The island's fields hold its corner; what is said of the island is its
+    // middle.
+    for (QLineEdit *field : {f.txtInselx, f.txtInsely})
+        field->setAccessibleDescription(QStringLiteral("Ecke der Insel; die Mitte liegt 5 sm östlich, 4 sm südlich"));
     // The chart's description follows the positions and the distance.
     for (QLineEdit *field : {f.txtSchiffx, f.txtSchiffy, f.txtInselx, f.txtInsely, f.txtAbstand}) {
         QObject::connect(field, &QLineEdit::textChanged, f.picSee, [chart = f.picSee] {
@@ -344,37 +375,46 @@ void nameControls(Form &f)
     f.cmdc->setToolTip(QStringLiteral("Programmiert von"));
 }
 
-QString runReport(const Form &f, VoyageRun::End end)
+QString runReport(Form &form, const VoyageRun &run, VoyageRun::End end)
 {
-    QString why;
+    RunEnd said = RunEnd::Stop;
     switch (end) {
-    case VoyageRun::End::Stop: why = QStringLiteral("Fahrt gestoppt."); break;
-    case VoyageRun::End::Edge: why = QStringLiteral("Fahrt beendet am Rand des Seegebiets."); break;
-    case VoyageRun::End::Arrival: why = QStringLiteral("Fahrt beendet: an der Insel angekommen."); break;
+    case VoyageRun::End::Stop: break;
+    case VoyageRun::End::Edge: said = RunEnd::Edge; break;
+    case VoyageRun::End::Arrival: said = RunEnd::Arrival; break;
     case VoyageRun::End::Closing: return QString();
     }
-    // The travel time as its fields show it, which may be beyond any integer.
-    const auto whole = [](const QLineEdit *field) { return QString::fromStdString(wholeText(number(field))); };
-    QStringList parts{why, QStringLiteral("Reisezeit %1 Tage %2 Stunden %3 Minuten.")
-                               .arg(whole(f.txtReisezeitd), whole(f.txtReisezeith), whole(f.txtReisezeitmin))};
-    for (const QLineEdit *readOut : {f.txtFdW, f.txtReiseweg, f.txtAbstand}) {
-        if (!readOut->text().trimmed().isEmpty())
-            parts << readOut->text().simplified() + QLatin1Char('.');
-    }
-    return parts.join(QLatin1Char(' '));
+    return QString::fromStdString(run.notes().report(said, FormVoyage(form)));
 }
 
-void announceChanges(const Form &form, VoyageRun *run, MarkerDrag *drag)
+void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
 {
+    const auto announce = [](const std::string &message) {
+        AccessibleUpdates::instance()->announce(QString::fromStdString(message));
+    };
     QObject::connect(drag, &MarkerDrag::placed, drag, [](Marker *marker) {
         AccessibleUpdates::instance()->announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
     });
     QObject::connect(run, &VoyageRun::started, run, [] { AccessibleUpdates::instance()->hold(); });
-    QObject::connect(run, &VoyageRun::ended, run, [&form](VoyageRun::End end) {
+    QObject::connect(run, &VoyageRun::ended, run, [&form, run](VoyageRun::End end) {
         AccessibleUpdates *updates = AccessibleUpdates::instance();
         updates->release();
-        updates->announce(runReport(form, end));
+        updates->announce(runReport(form, *run, end));
     });
+    // A step during a run is told by the run's end.
+    QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {
+        if (run->depth() == 0)
+            announce(stepReport(FormVoyage(form)));
+    });
+    QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form] {
+        if (form.chkPeil->checkState() == Qt::Checked && !form.linpeil->isHidden())
+            AccessibleUpdates::instance()->announce(
+                QAccessible::queryAccessibleInterface(form.linpeil)->text(QAccessible::Name));
+    });
+    QObject::connect(form.cmdStart, &QAction::triggered, run,
+                     [&form, announce] { announce(startStateReport(FormVoyage(form))); });
+    QObject::connect(form.cmdEtap, &QAction::triggered, run, [announce] { announce(countersClearedReport()); });
+    QObject::connect(form.Command2, &QPushButton::clicked, run, [announce] { announce(countersClearedReport()); });
 }
 
 void installAccessibility()

@@ -27,11 +27,14 @@ class MarkerDrag;
 
 // What a screen reader is told as it happens: while runs last, their
 // accessibility events are merged and sent only now and then, and when the
-// last one ends, why it ended, the travel time and the distances; where a
-// marker lands when the user has put it in a new place.
-void announceChanges(const Form &form, VoyageRun *run, MarkerDrag *drag);
+// last one ends, what the run came to; where a marker lands when the user
+// has put it in a new place; where a single step took the ship; the bearing
+// line when it is switched on; what the menu commands and the counters' "x"
+// did. Called once the controls are wired, so that each is told after it
+// has happened.
+void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag);
 
 // What a screen reader hears when a run ends.
-QString runReport(const Form &form, VoyageRun::End end);
+QString runReport(Form &form, const VoyageRun &run, VoyageRun::End end);
 
 } // namespace vendral

@@ -280,6 +280,8 @@ void createChart(const DesignScale &s, Form &f, QWidget *client)
     f.picSee->setBackColor(kBlue);
     f.picSee->setFont(s.font(9.6, false));
     f.picSee->setToolTip(QStringLiteral("Seegebiet 100sm x 100sm"));
+    // A Tab stop, where a screen reader tells what the chart shows.
+    f.picSee->setFocusPolicy(Qt::TabFocus);
 
     // Below the other controls on the chart, above the drawing.
     f.linpeil = new BearingLine(f.picSee);
@@ -333,8 +335,9 @@ void createMenu(Form &f, QMainWindow *window)
 
 // Tab goes through the window in reading order: panel by panel (control
 // stand, current panel, time panel, chart), within a panel row by row from the
-// top, left to right within a row. The markers come after the chart's fixed
-// controls, in their reading order at start-up (the island above the ship).
+// top, left to right within a row. The chart itself comes after its fixed
+// controls, then the markers on it, in their reading order at start-up (the
+// island above the ship).
 void chainFocus(const Form &f)
 {
     const std::vector<QWidget *> order = {
@@ -349,7 +352,7 @@ void chainFocus(const Form &f)
         f.txtAbstand, f.Command4,
         f.txtFdW,
         f.txtReiseweg,
-        f.image2, f.Check1, f.image1,
+        f.picSee, f.image2, f.Check1, f.image1,
     };
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -45,6 +45,7 @@ QLineEdit *FormVoyage::field(Field field) const
     case Field::txtInselx: return f.txtInselx;
     case Field::txtInsely: return f.txtInsely;
     case Field::txtdt: return f.txtdt;
+    case Field::txtVerz: return f.txtVerz;
     case Field::txtReisezeitd: return f.txtReisezeitd;
     case Field::txtReisezeith: return f.txtReisezeith;
     case Field::txtReisezeitmin: return f.txtReisezeitmin;
