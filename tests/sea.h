@@ -9,7 +9,10 @@
 #include "simulation/voyage.h"
 
 #include <array>
+#include <cstdio>
 #include <set>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace testing {
@@ -27,7 +30,7 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         int width;
     };
 
-    std::array<QString, int(Field::txtAbstand) + 1> texts;
+    std::array<std::string, int(Field::txtAbstand) + 1> texts;
     std::set<Option> ticks;
     float corners[2][2] = {{10, 10}, {80, 80}};
     std::vector<Line> lines;
@@ -44,16 +47,28 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
     {
         setCourse(*this, *this, hx, float(hy));
         setCurrent(*this, *this, 0, 1);
-        (*this)[Field::txtSchiffx] = QString::number(x, 'g', 17);
-        (*this)[Field::txtSchiffy] = QString::number(y, 'g', 17);
-        (*this)[Field::txtInselx] = QStringLiteral("80");
-        (*this)[Field::txtInsely] = QStringLiteral("80");
-        (*this)[Field::txtFahrtv] = QString::fromStdString(toText(speed));
-        (*this)[Field::txtStromv] = QString::fromStdString(toText(current));
-        (*this)[Field::txtdt] = QString::number(dt);
+        (*this)[Field::txtSchiffx] = exact(x);
+        (*this)[Field::txtSchiffy] = exact(y);
+        (*this)[Field::txtInselx] = "80";
+        (*this)[Field::txtInsely] = "80";
+        (*this)[Field::txtFahrtv] = toText(speed);
+        (*this)[Field::txtStromv] = toText(current);
+        (*this)[Field::txtdt] = std::to_string(dt);
     }
 
-    QString &operator[](Field field) { return texts[int(field)]; }
+    // Enough digits to read back as exactly `value`.
+    static std::string exact(double value)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", value);
+        std::string s = text;
+        for (char &c : s)
+            if (c == ',') // a program's locale may have set a decimal comma
+                c = '.';
+        return s;
+    }
+
+    std::string &operator[](Field field) { return texts[int(field)]; }
     Voyage voyage() { return Voyage{*this, *this, *this, *this, state}; }
     void steps(int n)
     {
@@ -61,8 +76,8 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
             timeStep(voyage());
     }
 
-    QString text(Field field) const override { return texts[int(field)]; }
-    void write(Field field, const QString &text) override
+    void read(Field field, FieldText &text) const override { text.assign(texts[int(field)]); }
+    void write(Field field, std::string_view text) override
     {
         if (texts[int(field)] != text)
             texts[int(field)] = text;

@@ -9,157 +9,141 @@
 #include "simulation/runstep.h"
 #include "simulation/spoken.h"
 
-#include <QtTest>
+#include "shared/check.h"
+
+#include <cmath>
 
 using namespace vendral;
 using testing::Sea;
 
 namespace {
 
-QString q(const std::string &text) { return QString::fromStdString(text); }
+// The window's start: ship at 10, 10, island corner at 80, 80, heading
+// east at 1 knot, current north at 1 knot.
+TEST(summaryAtTheStart)
+{
+    Sea sea(10, 10, 1, 0, 1, 1, 1);
+    sea[Field::txtAbstand] = std::string("Entfernung zur Insel 98 sm");
+    CHECK_EQ((chartSummary(sea)),
+             std::string("Schiff bei x 10, y 10 sm. Inselmitte bei x 85, y 76 sm. "
+                            "Entfernung zur Insel 98 sm, Peilung 49 Grad. "
+                            "Kurs durchs Wasser 90 Grad, 1 Knoten. Kurs über Grund 45 Grad, 1.4 Knoten."));
+    sea[Field::txtFahrtv] = std::string(" 0");
+    sea[Field::txtStromv] = std::string(" 0");
+    CHECK(chartSummary(sea).ends_with("Über Grund keine Fahrt."));
+}
 
+// The island is said to lie where the arrival circle is drawn round it
+// and the autopilot steers: a course worked out from what is heard
+// reaches it.
+TEST(islandLiesWhereTheVoyageMeasuresIt)
+{
+    Sea sea(10, 10, 1, 0, 10, 6);
+    sea.ticks.insert(Option::Check1);
+    runStep(sea.voyage());
+    CHECK_EQ((islandText(sea)), std::string("Inselmitte bei ") + (placeText(sea.circleX, sea.circleY)));
+    // From 10, 10 the island bears 49 degrees: sailed on that heading, 1 sm
+    // a step, the run arrives.
+    const double a = 49.0 * std::acos(-1.0) / 180;
+    setCourse(sea, sea, std::sin(a), float(std::cos(a)));
+    sea[Field::txtSchiffx] = std::string("10");
+    sea[Field::txtSchiffy] = std::string("10");
+    Halt halt = Halt::None;
+    for (int i = 0; i < 120 && halt == Halt::None; ++i)
+        halt = runStep(sea.voyage());
+    CHECK_EQ(halt, Halt::Arrival);
+}
+
+TEST(bearings)
+{
+    const struct
+    {
+        const char *row;
+        double x, y;
+        int degrees;
+    } rows[] = {
+        {"north", 10.0, 20.0, 0},       {"east", 20.0, 10.0, 90},
+        {"south", 10.0, 0.0, 180},      {"west", 0.0, 10.0, 270},
+        {"north-east", 20.0, 20.0, 45}, {"nearest degree", 20.0, 21.0, 42},
+        {"just west of north", 9.99, 20.0, 0}, {"same place", 10.0, 10.0, 0},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        CHECK_EQ(bearingDegrees(10, 10, r.x, r.y), r.degrees);
+    }
+}
+
+TEST(travelTimes)
+{
+    const struct
+    {
+        const char *row, *days, *hours, *minutes, *said;
+    } rows[] = {
+        {"cleared", "0", "0", "0", "Reisezeit 0 Minuten"},
+        {"one minute", " 0d", " 0h", " 1m", "Reisezeit 1 Minute"},
+        {"hours", " 0d", " 2h", " 5m", "Reisezeit 2 Stunden 5 Minuten"},
+        {"one hour", " 0d", " 1h", " 0m", "Reisezeit 1 Stunde 0 Minuten"},
+        {"one day", " 1d", " 0h", " 0m", "Reisezeit 1 Tag 0 Stunden 0 Minuten"},
+        {"days", " 3d", " 4h", " 59m", "Reisezeit 3 Tage 4 Stunden 59 Minuten"},
+        {"beyond any integer", " 6.94444444444444E+296d", " 0h", " 0m",
+         "Reisezeit 6.94444444444444E+296 Tage 0 Stunden 0 Minuten"},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(10, 10, 1, 0, 1, 1);
+        sea[Field::txtReisezeitd] = r.days;
+        sea[Field::txtReisezeith] = r.hours;
+        sea[Field::txtReisezeitmin] = r.minutes;
+        CHECK_EQ(travelTimeText(sea), std::string(r.said));
+    }
+}
+
+TEST(stepIsReported)
+{
+    Sea sea(50, 50, 1, 0, 6, 10);
+    sea.steps(1);
+    CHECK_EQ((stepReport(sea)),
+             std::string("Schiff bei x 51, y 50 sm. Entfernung zur Insel 41 sm. Reisezeit 10 Minuten."));
+}
+
+// The closest approach is measured along the track: passing the island
+// between two steps counts.
+TEST(runReportTellsTheClosestApproach)
+{
+    Sea sea(60, 75, 0, 1, 10, 60);
+    RunNotes notes(sea);
+    setCourse(sea, sea, 1, 0);
+    for (int i = 0; i < 3; ++i) {
+        const double x0 = number(sea, Field::txtSchiffx), y0 = number(sea, Field::txtSchiffy);
+        sea.steps(1);
+        notes.stepped(x0, y0, sea);
+    }
+    CHECK_EQ((notes.report(RunEnd::Edge, sea)),
+             std::string("Fahrt beendet am Rand des Seegebiets. Schiff bei x 90, y 75 sm, Kurs 90 Grad, "
+                            "zu Beginn 0 Grad. Entfernung zur Insel 6 sm, kleinste 0 sm. "
+                            "Reisezeit 3 Stunden 0 Minuten. Fahrt d. Wasser 30 sm. Fahrt ü. Grund 30 sm."));
+    sea[Field::txtFdW].clear();
+    sea[Field::txtReiseweg].clear();
+    CHECK(notes.report(RunEnd::Stop, sea).ends_with("Reisezeit 3 Stunden 0 Minuten."));
+    CHECK(notes.report(RunEnd::Arrival, sea).starts_with("Fahrt beendet: an der Insel angekommen. "));
+}
+
+TEST(startStateIsReported)
+{
+    Sea sea(10, 10, 1, 0, 3, 15, 2);
+    sea[Field::txtVerz] = std::string("40");
+    sea.ticks = {Option::chkAuto, Option::Check1};
+    CHECK_EQ((startStateReport(sea)),
+             std::string("Startzustand: Schiff bei x 10, y 10 sm, Inselmitte bei x 85, y 76 sm, Kurs 90 Grad, "
+                            "Strömung nach Norden. Reisezeit und Strecken gelöscht. Unverändert: Fahrt 3 Knoten, "
+                            "Strömung 2 Knoten, dt 15 Minuten, Verzögerung 40, Autopilot ein, Peilung aus, "
+                            "automatisch anhalten ein."));
+}
+
+TEST(bearingLineIsTold)
+{
+    CHECK_EQ((bearingLineText(11, 9, 85, 75)), std::string("Peillinie 48 Grad, 99 sm"));
+}
 } // namespace
 
-class TestSpoken : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    // The window's start: ship at 10, 10, island corner at 80, 80, heading
-    // east at 1 knot, current north at 1 knot.
-    void summaryAtTheStart()
-    {
-        Sea sea(10, 10, 1, 0, 1, 1, 1);
-        sea[Field::txtAbstand] = QStringLiteral("Entfernung zur Insel 98 sm");
-        QCOMPARE(q(chartSummary(sea)),
-                 QStringLiteral("Schiff bei x 10, y 10 sm. Inselmitte bei x 85, y 76 sm. "
-                                "Entfernung zur Insel 98 sm, Peilung 49 Grad. "
-                                "Kurs durchs Wasser 90 Grad, 1 Knoten. Kurs über Grund 45 Grad, 1.4 Knoten."));
-        sea[Field::txtFahrtv] = QStringLiteral(" 0");
-        sea[Field::txtStromv] = QStringLiteral(" 0");
-        QVERIFY(chartSummary(sea).ends_with("Über Grund keine Fahrt."));
-    }
-
-    // The island is said to lie where the arrival circle is drawn round it
-    // and the autopilot steers: a course worked out from what is heard
-    // reaches it.
-    void islandLiesWhereTheVoyageMeasuresIt()
-    {
-        Sea sea(10, 10, 1, 0, 10, 6);
-        sea.ticks.insert(Option::Check1);
-        runStep(sea.voyage());
-        QCOMPARE(q(islandText(sea)), QStringLiteral("Inselmitte bei ") + q(placeText(sea.circleX, sea.circleY)));
-        // From 10, 10 the island bears 49 degrees: sailed on that heading, 1 sm
-        // a step, the run arrives.
-        const double a = qDegreesToRadians(49.0);
-        setCourse(sea, sea, std::sin(a), float(std::cos(a)));
-        sea[Field::txtSchiffx] = QStringLiteral("10");
-        sea[Field::txtSchiffy] = QStringLiteral("10");
-        Halt halt = Halt::None;
-        for (int i = 0; i < 120 && halt == Halt::None; ++i)
-            halt = runStep(sea.voyage());
-        QCOMPARE(halt, Halt::Arrival);
-    }
-
-    void bearings_data()
-    {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("degrees");
-        QTest::newRow("north") << 10.0 << 20.0 << 0;
-        QTest::newRow("east") << 20.0 << 10.0 << 90;
-        QTest::newRow("south") << 10.0 << 0.0 << 180;
-        QTest::newRow("west") << 0.0 << 10.0 << 270;
-        QTest::newRow("north-east") << 20.0 << 20.0 << 45;
-        QTest::newRow("nearest degree") << 20.0 << 21.0 << 42;
-        QTest::newRow("just west of north") << 9.99 << 20.0 << 0;
-        QTest::newRow("same place") << 10.0 << 10.0 << 0;
-    }
-
-    void bearings()
-    {
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(int, degrees);
-        QCOMPARE(bearingDegrees(10, 10, x, y), degrees);
-    }
-
-    void travelTimes_data()
-    {
-        QTest::addColumn<QString>("days");
-        QTest::addColumn<QString>("hours");
-        QTest::addColumn<QString>("minutes");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("cleared") << "0" << "0" << "0" << "Reisezeit 0 Minuten";
-        QTest::newRow("one minute") << " 0d" << " 0h" << " 1m" << "Reisezeit 1 Minute";
-        QTest::newRow("hours") << " 0d" << " 2h" << " 5m" << "Reisezeit 2 Stunden 5 Minuten";
-        QTest::newRow("one hour") << " 0d" << " 1h" << " 0m" << "Reisezeit 1 Stunde 0 Minuten";
-        QTest::newRow("one day") << " 1d" << " 0h" << " 0m" << "Reisezeit 1 Tag 0 Stunden 0 Minuten";
-        QTest::newRow("days") << " 3d" << " 4h" << " 59m" << "Reisezeit 3 Tage 4 Stunden 59 Minuten";
-        QTest::newRow("beyond any integer") << " 6.94444444444444E+296d" << " 0h" << " 0m"
-                                            << "Reisezeit 6.94444444444444E+296 Tage 0 Stunden 0 Minuten";
-    }
-
-    void travelTimes()
-    {
-        QFETCH(QString, days);
-        QFETCH(QString, hours);
-        QFETCH(QString, minutes);
-        QFETCH(QString, said);
-        Sea sea(10, 10, 1, 0, 1, 1);
-        sea[Field::txtReisezeitd] = days;
-        sea[Field::txtReisezeith] = hours;
-        sea[Field::txtReisezeitmin] = minutes;
-        QCOMPARE(q(travelTimeText(sea)), said);
-    }
-
-    void stepIsReported()
-    {
-        Sea sea(50, 50, 1, 0, 6, 10);
-        sea.steps(1);
-        QCOMPARE(q(stepReport(sea)),
-                 QStringLiteral("Schiff bei x 51, y 50 sm. Entfernung zur Insel 41 sm. Reisezeit 10 Minuten."));
-    }
-
-    // The closest approach is measured along the track: passing the island
-    // between two steps counts.
-    void runReportTellsTheClosestApproach()
-    {
-        Sea sea(60, 75, 0, 1, 10, 60);
-        RunNotes notes(sea);
-        setCourse(sea, sea, 1, 0);
-        for (int i = 0; i < 3; ++i) {
-            const double x0 = number(sea, Field::txtSchiffx), y0 = number(sea, Field::txtSchiffy);
-            sea.steps(1);
-            notes.stepped(x0, y0, sea);
-        }
-        QCOMPARE(q(notes.report(RunEnd::Edge, sea)),
-                 QStringLiteral("Fahrt beendet am Rand des Seegebiets. Schiff bei x 90, y 75 sm, Kurs 90 Grad, "
-                                "zu Beginn 0 Grad. Entfernung zur Insel 6 sm, kleinste 0 sm. "
-                                "Reisezeit 3 Stunden 0 Minuten. Fahrt d. Wasser 30 sm. Fahrt ü. Grund 30 sm."));
-        sea[Field::txtFdW].clear();
-        sea[Field::txtReiseweg].clear();
-        QVERIFY(notes.report(RunEnd::Stop, sea).ends_with("Reisezeit 3 Stunden 0 Minuten."));
-        QVERIFY(notes.report(RunEnd::Arrival, sea).starts_with("Fahrt beendet: an der Insel angekommen. "));
-    }
-
-    void startStateIsReported()
-    {
-        Sea sea(10, 10, 1, 0, 3, 15, 2);
-        sea[Field::txtVerz] = QStringLiteral("40");
-        sea.ticks = {Option::chkAuto, Option::Check1};
-        QCOMPARE(q(startStateReport(sea)),
-                 QStringLiteral("Startzustand: Schiff bei x 10, y 10 sm, Inselmitte bei x 85, y 76 sm, Kurs 90 Grad, "
-                                "Strömung nach Norden. Reisezeit und Strecken gelöscht. Unverändert: Fahrt 3 Knoten, "
-                                "Strömung 2 Knoten, dt 15 Minuten, Verzögerung 40, Autopilot ein, Peilung aus, "
-                                "automatisch anhalten ein."));
-    }
-
-    void bearingLineIsTold()
-    {
-        QCOMPARE(q(bearingLineText(11, 9, 85, 75)), QStringLiteral("Peillinie 48 Grad, 99 sm"));
-    }
-};
-
-QTEST_APPLESS_MAIN(TestSpoken)
-#include "tst_spoken.moc"
+CHECK_MAIN()

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "chart/bearingline.h"
+#include "window/fields.h"
 
 using namespace vendral;
 using namespace testing;
@@ -54,6 +55,19 @@ private slots:
         f.chkPeil->setChecked(false);
         w.timeStep();
         QVERIFY(f.linpeil->isHidden());
+    }
+
+    // Fields are read without a detour through a copy when their text is
+    // short and plain; every text reads as its UTF-8 bytes would.
+    void fieldTextsReadAsTheirBytes()
+    {
+        for (const QString &text : {QString(), QStringLiteral(" 12.5E3x"), QStringLiteral("7\u00b0"),
+                                    QStringLiteral("\u00e9 1"), QString(64, QLatin1Char('9')),
+                                    QString(65, QLatin1Char('9')), QStringLiteral("4") + QChar(0) + QStringLiteral("2")}) {
+            FieldText read;
+            readText(text, read);
+            QCOMPARE(read.view(), text.toStdString());
+        }
     }
 };
 

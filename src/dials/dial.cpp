@@ -143,7 +143,11 @@ void Dial::keyPressEvent(QKeyEvent *event)
     turnTo(degrees_ + turn);
 }
 
-void Dial::turnTo(int degrees) { emit turnRequested(keyDirection(degrees)); }
+void Dial::turnTo(int degrees)
+{
+    const Vector u = keyDirection(degrees);
+    emit turnRequested(QPointF(u.x, u.y));
+}
 
 void Dial::mousePressEvent(QMouseEvent *event) { emit mousePressed(toUser(event->position()), event->button()); }
 

@@ -21,7 +21,7 @@ void setDirection(VoyageFields &fields, double x, float y, Field east, Field nor
     show(direction, angleDegrees(x, y));
     write(fields, east, toText(direction.hx / 1000));
     write(fields, north, toText(direction.hy / 1000));
-    fields.write(angle, angleText(x, y));
+    write(fields, angle, angleText(x, y));
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include "simulation/numbers.h"
 
-#include <QtMath>
-
 #include <cmath>
 
 namespace vendral {
@@ -14,6 +12,7 @@ namespace {
 
 // The angle read-out converts radians with this constant, not 2 pi.
 constexpr double kAngleTurn = 6.283;
+constexpr double kPi = 3.14159265358979323846;
 
 } // namespace
 
@@ -48,28 +47,28 @@ int angleDegrees(double x, float y)
     return n;
 }
 
-QString angleText(double x, float y) { return QString::fromStdString(toText(angleDegrees(x, y))) + QChar(0x00B0); }
+std::string angleText(double x, float y) { return toText(angleDegrees(x, y)) + "\u00b0"; }
 
-QPointF keyDirection(int degrees)
+Vector keyDirection(int degrees)
 {
     const int angle = (degrees % 360 + 360) % 360;
     const auto along = [](double a) {
-        const double radians = qDegreesToRadians(a);
-        return QPointF(std::sin(radians), std::cos(radians));
+        const double radians = a * (kPi / 180);
+        return Vector{std::sin(radians), std::cos(radians)};
     };
     // On the axes the fields show the exact angle only for an exact axis.
     switch (angle) {
-    case 0: return QPointF(0, 1);
-    case 90: return QPointF(1, 0);
-    case 180: return QPointF(0, -1);
-    case 270: return QPointF(-1, 0);
+    case 0: return Vector{0, 1};
+    case 90: return Vector{1, 0};
+    case 180: return Vector{0, -1};
+    case 270: return Vector{-1, 0};
     default: break;
     }
     // Elsewhere the shown angle falls short of the true one by up to a few
     // thousandths of a degree, so the turn goes on until it shows.
     for (int thousandths = 0; thousandths < 1000; ++thousandths) {
-        const QPointF u = along(angle + thousandths / 1000.0);
-        if (angleDegrees(u.x(), static_cast<float>(u.y())) == angle)
+        const Vector u = along(angle + thousandths / 1000.0);
+        if (angleDegrees(u.x, static_cast<float>(u.y)) == angle)
             return u;
     }
     return along(angle + 0.5);

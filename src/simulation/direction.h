@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include <QPointF>
-#include <QString>
+#include <string>
 
 // Directions as the dials set them and the direction fields show them.
 namespace vendral {
@@ -30,11 +29,18 @@ bool dialDirection(double x, float y, DialDirection &direction);
 // often shows one degree less than the nearest.
 int angleDegrees(double x, float y);
 // The same as text: " 180°".
-QString angleText(double x, float y);
+std::string angleText(double x, float y);
+
+// A vector in sm or knots, x east and y north.
+struct Vector
+{
+    double x = 0;
+    double y = 0;
+};
 
 // The unit vector (x east, y north) closest to the whole-degree angle
 // `degrees` that the direction fields show as exactly that angle; a turn by
 // keys lands on it, so that the fields count whole degrees.
-QPointF keyDirection(int degrees);
+Vector keyDirection(int degrees);
 
 } // namespace vendral

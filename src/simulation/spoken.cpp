@@ -38,7 +38,7 @@ double shownDegrees(const VoyageFields &fields, Field field) { return floorInt(n
 std::string sentence(const VoyageFields &fields, Field field)
 {
     std::string text;
-    for (const char c : textOf(fields, field)) {
+    for (const char c : fields.text(field)) {
         if (c != ' ' || (!text.empty() && text.back() != ' '))
             text += c;
     }

@@ -10,13 +10,13 @@ namespace vendral {
 void resetTravelCounters(VoyageFields &fields, VoyageState &state)
 {
     state.travelTime = 0;
-    fields.write(Field::txtReisezeitd, QStringLiteral("0"));
-    fields.write(Field::txtReisezeith, QStringLiteral("0"));
-    fields.write(Field::txtReisezeitmin, QStringLiteral("0"));
+    fields.write(Field::txtReisezeitd, "0");
+    fields.write(Field::txtReisezeith, "0");
+    fields.write(Field::txtReisezeitmin, "0");
     state.distanceOverGround = 0;
     state.distanceThroughWater = 0;
-    fields.write(Field::txtReiseweg, QString());
-    fields.write(Field::txtFdW, QString());
+    fields.write(Field::txtReiseweg, "");
+    fields.write(Field::txtFdW, "");
 }
 
 } // namespace vendral

@@ -6,9 +6,8 @@
 #include "simulation/direction.h"
 #include "simulation/numbers.h"
 
-#include <QByteArray>
-#include <QString>
-
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -31,46 +30,60 @@ enum class Field {
 // The check boxes the procedures look at.
 enum class Option { chkAuto, chkPeil, Check1 };
 
+// A field's text as UTF-8. A run reads some twenty fields a step, nearly
+// always short texts: those stay in place, without an allocation.
+class FieldText
+{
+public:
+    // Room for `size` bytes, to be filled in; the old text is gone.
+    char *resize(std::size_t size)
+    {
+        size_ = size;
+        if (size <= small_.size())
+            return small_.data();
+        large_.resize(size);
+        return large_.data();
+    }
+    void assign(std::string_view text) { text.copy(resize(text.size()), text.size()); }
+    std::string_view view() const
+    {
+        return {size_ <= small_.size() ? small_.data() : large_.data(), size_};
+    }
+
+private:
+    std::array<char, 64> small_;
+    std::string large_;
+    std::size_t size_ = 0;
+};
+
 class VoyageFields
 {
 public:
-    virtual QString text(Field field) const = 0;
+    virtual void read(Field field, FieldText &text) const = 0;
     // Writing the text a field already holds changes nothing.
-    virtual void write(Field field, const QString &text) = 0;
+    virtual void write(Field field, std::string_view text) = 0;
     virtual bool ticked(Option option) const = 0;
+
+    std::string text(Field field) const
+    {
+        FieldText t;
+        read(field, t);
+        return std::string(t.view());
+    }
 
 protected:
     ~VoyageFields() = default;
 };
 
-// Reads a text the lenient way; text that is not a number reads as 0.
-inline double readNumber(const QString &text)
+// Reads a field the lenient way; text that is not a number reads as 0.
+inline double number(const VoyageFields &fields, Field field)
 {
-    // A run reads some twenty fields a step, nearly always short ASCII
-    // texts: those are read without allocating.
-    char ascii[64];
-    if (text.size() <= qsizetype(sizeof ascii)) {
-        size_t n = 0;
-        for (const QChar c : text) {
-            if (c.unicode() >= 0x80)
-                break;
-            ascii[n++] = static_cast<char>(c.unicode());
-        }
-        if (qsizetype(n) == text.size())
-            return toNumber(std::string_view(ascii, n));
-    }
-    const QByteArray utf8 = text.toUtf8();
-    return toNumber(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    FieldText text;
+    fields.read(field, text);
+    return toNumber(text.view());
 }
 
-inline double number(const VoyageFields &fields, Field field) { return readNumber(fields.text(field)); }
-
-inline std::string textOf(const VoyageFields &fields, Field field) { return fields.text(field).toStdString(); }
-
-inline void write(VoyageFields &fields, Field field, const std::string &text)
-{
-    fields.write(field, QString::fromStdString(text));
-}
+inline void write(VoyageFields &fields, Field field, std::string_view text) { fields.write(field, text); }
 
 // The ship's marker (image1) and the island's (image2).
 enum class MarkerName { image1, image2 };

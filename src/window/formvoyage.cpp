@@ -56,9 +56,9 @@ QLineEdit *FormVoyage::field(Field field) const
     Q_UNREACHABLE();
 }
 
-QString FormVoyage::text(Field f) const { return field(f)->text(); }
+void FormVoyage::read(Field f, FieldText &text) const { readText(field(f)->text(), text); }
 
-void FormVoyage::write(Field f, const QString &text) { vendral::write(field(f), text); }
+void FormVoyage::write(Field f, std::string_view text) { vendral::write(field(f), text); }
 
 bool FormVoyage::ticked(Option option) const
 {

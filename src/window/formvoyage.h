@@ -26,8 +26,8 @@ public:
     // included.
     Voyage voyage();
 
-    QString text(Field field) const override;
-    void write(Field field, const QString &text) override;
+    void read(Field field, FieldText &text) const override;
+    void write(Field field, std::string_view text) override;
     bool ticked(Option option) const override;
 
     float left(MarkerName marker) const override;
