@@ -4,6 +4,7 @@
 // libFuzzer target for the number conversions of the text fields, built with
 // clang by scripts/fuzz. The input is read as text, and its first eight bytes
 // also as the bits of a double. Any broken property aborts with a message.
+#include "simulation/numberpaths.h"
 #include "simulation/numbers.h"
 
 #include <cfloat>
@@ -39,6 +40,10 @@ double readChecked(std::string_view text)
 // What toText writes reads back to a value that writes the same text again.
 void checkWritten(double value)
 {
+    // The C library's path, which WebAssembly takes, writes as the C++
+    // library's.
+    if (std::isfinite(value) && numberpaths::writeC(value) != numberpaths::writeLibrary(value))
+        fail("written differently by the C library", numberpaths::writeLibrary(value));
     const std::string text = toText(value);
     const std::string again = toText(readChecked(text));
     if (again != text)

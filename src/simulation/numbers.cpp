@@ -3,9 +3,10 @@
 
 #include "simulation/numbers.h"
 
+#include "simulation/numberpaths.h"
+
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -93,9 +94,7 @@ double readDecimal(std::string_view s, size_t i)
     mantissa += std::to_string(exponent);
 
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
+    if (!numberpaths::read(mantissa, value)) {
         // Decimal exponent of the leading significant digit decides the side.
         const std::int64_t leading =
             static_cast<std::int64_t>(intDigits) - static_cast<std::int64_t>(firstSignificant) - 1 + exponent;
@@ -139,9 +138,7 @@ std::string toText(double value)
     value = held(value);
     if (value == 0.0)
         return " 0";
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    std::string s(buf, result.ptr);
+    std::string s = numberpaths::write(value);
     for (char &c : s)
         if (c == 'e')
             c = 'E';
