@@ -17,10 +17,6 @@ class PictureBox;
 class BearingLine : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float x1 READ x1)
-    Q_PROPERTY(float y1 READ y1)
-    Q_PROPERTY(float x2 READ x2)
-    Q_PROPERTY(float y2 READ y2)
 
 public:
     explicit BearingLine(PictureBox *chart);

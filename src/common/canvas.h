@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/userscale.h"
+#include "simulation/pen.h"
 
 #include <QColor>
 #include <QFont>
@@ -30,7 +31,7 @@ namespace vendral {
 class Canvas
 {
 public:
-    enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
+    using DrawStyle = vendral::DrawStyle;
 
     Canvas();
     explicit Canvas(const QSize &size, qreal devicePixelRatio = 1.0);

@@ -5,6 +5,7 @@
 
 #include "simulation/direction.h"
 #include "simulation/numbers.h"
+#include "simulation/pen.h"
 
 #include <array>
 #include <cstddef>
@@ -99,16 +100,6 @@ public:
 
 protected:
     ~VoyageMarkers() = default;
-};
-
-// The chart's pen. A wide pen draws solid whatever its style.
-enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2 };
-
-struct Rgb
-{
-    int red = 0;
-    int green = 0;
-    int blue = 0;
 };
 
 // Drawing on the chart, in sm; a width is in pixels.

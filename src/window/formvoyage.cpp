@@ -18,7 +18,7 @@ namespace {
 
 void setPen(Canvas &canvas, DrawStyle style, int width)
 {
-    canvas.setDrawStyle(static_cast<Canvas::DrawStyle>(style));
+    canvas.setDrawStyle(style);
     canvas.setDrawWidth(width);
 }
 

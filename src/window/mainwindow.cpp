@@ -141,12 +141,6 @@ void MainWindow::wireMenu()
 
 void MainWindow::timeStep() { vendral::timeStep(FormVoyage(form_).voyage()); }
 
-void MainWindow::showIslandDistance()
-{
-    FormVoyage voyage(form_);
-    vendral::showIslandDistance(voyage);
-}
-
 void MainWindow::updateBearingLine()
 {
     FormVoyage voyage(form_);

@@ -28,7 +28,6 @@ public:
     ~MainWindow() override;
 
     void timeStep();
-    void showIslandDistance();
     void updateBearingLine();
     void setCourse(double x, float y);
     void setCurrent(double x, float y);
