@@ -36,7 +36,10 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
     std::vector<Line> lines;
     bool keepLines = true;
     long circles = 0;
-    double circleX = 0, circleY = 0;
+    double circleX = 0, circleY = 0, circleRadius = 0;
+    DrawStyle circleStyle = DrawStyle::Solid;
+    int circleWidth = 0;
+    Rgb circleColour;
     bool bearingShown = false;
     float bearing[4] = {};
     VoyageState state;
@@ -97,11 +100,15 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         if (keepLines)
             lines.push_back({x1, y1, x2, y2, style, width});
     }
-    void circle(double x, double y, double, DrawStyle, int, Rgb) override
+    void circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour) override
     {
         ++circles;
         circleX = x;
         circleY = y;
+        circleRadius = radius;
+        circleStyle = style;
+        circleWidth = width;
+        circleColour = colour;
     }
 
     void showCourse(const DialDirection &, int) override {}

@@ -62,7 +62,7 @@ TEST(bearings)
         double x, y;
         int degrees;
     } rows[] = {
-        {"north", 10.0, 20.0, 0},       {"east", 20.0, 10.0, 90},
+        {"north", 10.0, 20.0, 0},       {"east", 20.0, 10.0, 90}, {"one sm east", 11.0, 10.0, 90},
         {"south", 10.0, 0.0, 180},      {"west", 0.0, 10.0, 270},
         {"north-east", 20.0, 20.0, 45}, {"nearest degree", 20.0, 21.0, 42},
         {"just west of north", 9.99, 20.0, 0}, {"same place", 10.0, 10.0, 0},
@@ -126,6 +126,34 @@ TEST(runReportTellsTheClosestApproach)
     sea[Field::txtReiseweg].clear();
     CHECK(notes.report(RunEnd::Stop, sea).ends_with("Reisezeit 3 Stunden 0 Minuten."));
     CHECK(notes.report(RunEnd::Arrival, sea).starts_with("Fahrt beendet: an der Insel angekommen. "));
+}
+
+// The closest approach to the point the distance read-out measures to (84, 75
+// here), along a stage from one place to the next, in whole sm cut down.
+TEST(closestApproachAlongAStage)
+{
+    const struct
+    {
+        const char *row;
+        double from[2], to[2];
+        const char *said;
+    } rows[] = {
+        {"passing at an angle", {70, 65}, {90, 85}, "kleinste 2 sm"},   // 4 / sqrt 2 off the track
+        {"passing to the north", {60, 80}, {100, 80}, "kleinste 5 sm"}, // due east, 5 sm north of it
+        {"stopping short", {60, 55}, {70, 65}, "kleinste 17 sm"},        // from the stage's end
+        {"sailing away", {90, 85}, {100, 95}, "kleinste 11 sm"},         // from its start
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(r.from[0], r.from[1], 1, 0, 1, 1);
+        RunNotes notes(sea);
+        sea[Field::txtSchiffx] = Sea::exact(r.to[0]);
+        sea[Field::txtSchiffy] = Sea::exact(r.to[1]);
+        sea[Field::txtAbstand] = "Entfernung zur Insel 1 sm";
+        notes.stepped(r.from[0], r.from[1], sea);
+        const std::string report = notes.report(RunEnd::Stop, sea);
+        CHECK(report.find(r.said) != std::string::npos);
+    }
 }
 
 TEST(startStateIsReported)

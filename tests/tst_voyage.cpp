@@ -116,7 +116,9 @@ TEST(countersStartAgain)
     Sea sea(20, 50, 1, 0, 6, 60);
     sea.steps(2);
     resetTravelCounters(sea, sea.state);
-    CHECK_EQ(sea[Field::txtReisezeith], std::string("0"));
+    for (Field f : {Field::txtReisezeitd, Field::txtReisezeith, Field::txtReisezeitmin})
+        CHECK_EQ(sea[f], std::string("0"));
+    CHECK_EQ(sea[Field::txtReiseweg], std::string());
     CHECK_EQ(sea[Field::txtFdW], std::string());
     sea.steps(1);
     CHECK_EQ(sea[Field::txtReisezeith], std::string(" 1h"));
@@ -154,16 +156,61 @@ TEST(bearingLineFollowsTheBox)
     CHECK(!sea.bearingShown);
 }
 
+// The heading is set before the step sails on it, from the markers' corners
+// to the aim point 5 sm east and 4 sm south of the island's corner.
 TEST(autopilotSteersBeforeTheStep)
 {
-    Sea sea(10, 50, 0, 1, 6, 10);
-    sea.moveTo(MarkerName::image1, 10, 50);
-    sea.moveTo(MarkerName::image2, 40, 54);
-    sea.ticks.insert(Option::chkAuto);
-    sea.steps(1);
-    CHECK_EQ(sea[Field::txtFahrtx], std::string(" 1"));
-    CHECK_EQ(sea[Field::txtWinkel], std::string(" 90°"));
-    CHECK_EQ(sea[Field::txtSchiffx], std::string(" 11"));
+    const struct
+    {
+        const char *row;
+        float ship[2], island[2];
+        const char *east, *north, *angle;
+    } rows[] = {
+        {"due east", {10, 50}, {40, 54}, " 1", " 0", " 90°"},
+        {"due south", {45, 60}, {40, 34}, " 0", "-1", " 180°"},
+        // (75, 66) from the start's corners: 48.6 degrees, shown cut down.
+        {"from the start", {10, 10}, {80, 80}, " .75", " .66", " 48°"},
+        // The heading the ship had, north, stays.
+        {"corner on the aim point", {45, 76}, {40, 80}, " 0", " 1", " 0°"},
+        {"beyond single precision", {-3e38f, 4}, {3e38f, 8}, " 1", " 0", " 90°"},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(10, 50, 0, 1, 6, 10);
+        sea.moveTo(MarkerName::image1, r.ship[0], r.ship[1]);
+        sea.moveTo(MarkerName::image2, r.island[0], r.island[1]);
+        sea.ticks.insert(Option::chkAuto);
+        sea.steps(1);
+        CHECK_EQ(sea[Field::txtFahrtx], std::string(r.east));
+        CHECK_EQ(sea[Field::txtFahrty], std::string(r.north));
+        CHECK_EQ(sea[Field::txtWinkel], std::string(r.angle));
+        // 6 knots for 10 minutes along the new heading.
+        CHECK_NEAR(number(sea, Field::txtSchiffx), 10 + number(sea, Field::txtFahrtx), 1e-12);
+    }
+}
+
+// Arrival: the ship's position closer than 4 sm to the point 3 sm east and
+// 4 sm south of the island's corner (83, 76 here).
+TEST(arrivalWithinFourMiles)
+{
+    const struct
+    {
+        const char *row, *x, *y;
+        bool arrives;
+    } rows[] = {
+        {"on the point", "83", "76", true},         {"4 sm south", "83", "72", false},
+        {"just inside south", "83", "72.01", true}, {"4 sm north", "83", "80", false},
+        {"just inside north", "83", "79.99", true}, {"4 sm west", "79", "76", false},
+        {"just inside west", "79.01", "76", true},  {"4 sm east", "87", "76", false},
+        {"3 and 2.5 sm off", "86", "73.5", true},   {"3 and 3 sm off", "80", "79", false},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(10, 10, 1, 0, 0, 1);
+        sea[Field::txtSchiffx] = r.x;
+        sea[Field::txtSchiffy] = r.y;
+        CHECK_EQ(arrived(sea), r.arrives);
+    }
 }
 
 // A pass of a run: the stop it asks for, and the arrival circle after
@@ -196,6 +243,15 @@ TEST(runStepHalts)
         CHECK_EQ(sea.state.stopRequested, r.stopAfter);
         CHECK_EQ(sea.circles, 1L);
     }
+    // The dotted white circle of 5 sm round the island.
+    Sea sea(10, 10, 1, 0, 6, 10);
+    runStep(sea.voyage());
+    CHECK_EQ(sea.circleX, 85.0);
+    CHECK_EQ(sea.circleY, 76.0);
+    CHECK_EQ(sea.circleRadius, 5.0);
+    CHECK_EQ(sea.circleStyle, DrawStyle::Dot);
+    CHECK_EQ(sea.circleWidth, 1);
+    CHECK(sea.circleColour.red == 255 && sea.circleColour.green == 255 && sea.circleColour.blue == 255);
 }
 
 // Whatever a user types, a step writes readable sentences and numbers.
@@ -246,6 +302,14 @@ TEST(keyDirectionsShowTheirDegree)
         const Vector u = keyDirection(degrees);
         CHECK_EQ(angleDegrees(u.x, static_cast<float>(u.y)), degrees);
         CHECK_NEAR(std::hypot(u.x, u.y), 1, 1e-12);
+        // As close to the whole degree as the field lets it be.
+        const double off = std::remainder(std::atan2(u.x, u.y) * 180 / std::acos(-1.0) - degrees, 360.0);
+        CHECK(off > -1e-9 && off < 0.02);
+    }
+    // A turn by keys past north goes on round the dial.
+    for (const auto &[turned, shown] : {std::pair{-1, 359}, {360, 0}, {-361, 359}, {721, 1}}) {
+        const Vector u = keyDirection(turned);
+        CHECK_EQ(angleDegrees(u.x, static_cast<float>(u.y)), shown);
     }
 }
 
@@ -256,6 +320,13 @@ TEST(angleTextOnTheAxes)
     CHECK_EQ(angleText(0, -1), std::string(" 180°"));
     CHECK_EQ(angleText(-1, 0), std::string(" 270°"));
     CHECK_EQ(angleText(1e-300, -1), std::string(" 179°"));
+    // The exact diagonals, each cut down.
+    CHECK_EQ(angleText(1, 1), std::string(" 45°"));
+    CHECK_EQ(angleText(1, -1), std::string(" 134°"));
+    CHECK_EQ(angleText(-1, -1), std::string(" 225°"));
+    CHECK_EQ(angleText(-1, 1), std::string(" 314°"));
+    // 89.9 degrees stays in its quadrant.
+    CHECK_EQ(angleText(1, 0.0017f), std::string(" 89°"));
 }
 } // namespace
 

@@ -80,19 +80,6 @@ double distanceToSegment(const Point &a, const Point &b, const Point &p)
     return std::min(ends, distance({a.x + along * ux, a.y + along * uy}, p));
 }
 
-const char *towards(double degrees)
-{
-    if (degrees == 0)
-        return "nach Norden";
-    if (degrees == 90)
-        return "nach Osten";
-    if (degrees == 180)
-        return "nach Süden";
-    if (degrees == 270)
-        return "nach Westen";
-    return nullptr;
-}
-
 std::string tick(const VoyageFields &fields, Option option, const char *name)
 {
     return std::string(name) + (fields.ticked(option) ? " ein" : " aus");
@@ -166,10 +153,9 @@ std::string bearingLineText(float x1, float y1, float x2, float y2)
 std::string startStateReport(const VoyageFields &fields)
 {
     const double current = shownDegrees(fields, Field::txtStromW);
-    const char *toward = towards(current);
     std::string text = "Startzustand: " + shipText(fields) + ", " + islandText(fields) + ", Kurs "
                        + degreesText(shownDegrees(fields, Field::txtWinkel)) + ", Strömung "
-                       + (toward ? std::string(toward) : "nach " + degreesText(current)) + ". ";
+                       + (current == 0 ? std::string("nach Norden") : "nach " + degreesText(current)) + ". ";
     text += countersClearedReport() + " Unverändert: Fahrt " + said(number(fields, Field::txtFahrtv))
             + " Knoten, Strömung " + said(number(fields, Field::txtStromv)) + " Knoten, dt "
             + counted(floorInt(number(fields, Field::txtdt)), "Minute", "Minuten") + ", Verzögerung "
