@@ -142,6 +142,9 @@ TEST(closestApproachAlongAStage)
         {"passing to the north", {60, 80}, {100, 80}, "kleinste 5 sm"}, // due east, 5 sm north of it
         {"stopping short", {60, 55}, {70, 65}, "kleinste 17 sm"},        // from the stage's end
         {"sailing away", {90, 85}, {100, 95}, "kleinste 11 sm"},         // from its start
+        // A short stage, as dt 1 minute makes them: 0.95 sm off its middle,
+        // more than 1 sm off its ends.
+        {"a short stage", {83.6, 74.05}, {84.4, 74.05}, "kleinste 0 sm"},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
