@@ -306,6 +306,11 @@ TEST(keyDirectionsShowTheirDegree)
         const double off = std::remainder(std::atan2(u.x, u.y) * 180 / std::acos(-1.0) - degrees, 360.0);
         CHECK(off > -1e-9 && off < 0.02);
     }
+    // Where the exact degree shows as itself, a key turn lands on it.
+    for (const int degrees : {1, 30, 45}) {
+        const double radians = degrees * std::acos(-1.0) / 180;
+        CHECK_EQ(keyDirection(degrees).x, std::sin(radians));
+    }
     // A turn by keys past north goes on round the dial.
     for (const auto &[turned, shown] : {std::pair{-1, 359}, {360, 0}, {-361, 359}, {721, 1}}) {
         const Vector u = keyDirection(turned);
