@@ -8,6 +8,7 @@
 
 #include "simulation/course.h"
 #include "simulation/direction.h"
+#include "simulation/runrules.h"
 #include "simulation/runstep.h"
 #include "simulation/timestep.h"
 #include "simulation/travelcounters.h"
@@ -252,6 +253,80 @@ TEST(runStepHalts)
     CHECK_EQ(sea.circleStyle, DrawStyle::Dot);
     CHECK_EQ(sea.circleWidth, 1);
     CHECK(sea.circleColour.red == 255 && sea.circleColour.green == 255 && sea.circleColour.blue == 255);
+}
+
+TEST(runDelayText)
+{
+    const struct
+    {
+        const char *row, *text;
+        int ms;
+    } rows[] = {
+        {"zero", "0", 0},      {"forty", "40", 40},        {"hundred", "100", 100},    {"beyond", "150", 100},
+        {"empty", "", 0},      {"letters", "abc", 0},      {"fraction", "1.5", 0},     {"negative", "-3", 0},
+        {"huge", "99999999999", 0}, {"blanks round it", " 40 ", 40}, {"plus", "+5", 5}, {"two numbers", "4 5", 0},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(50, 50, 1, 0, 6, 10);
+        sea[Field::txtVerz] = r.text;
+        CHECK_EQ(RunRules::delay(sea), r.ms);
+    }
+}
+
+// A run driven as an event loop drives it, with "Stop" or a nested "Fahrt"
+// coming in while events are handled, before the given pass.
+TEST(runRules)
+{
+    enum class Then { Nothing, Stop, NestedRunStopped, Close };
+    const struct
+    {
+        const char *row;
+        double x;
+        Then then;
+        int steps;
+        RunRules::End end;
+    } rows[] = {
+        {"Stop is followed by one more step", 30, Then::Stop, 1, RunRules::End::Stop},
+        // The inner run makes its one step, the outer one step more.
+        {"a nested run ends the outer one", 30, Then::NestedRunStopped, 2, RunRules::End::Stop},
+        {"closing makes no step", 30, Then::Close, 0, RunRules::End::Closing},
+        {"the edge", 96.5, Then::Nothing, 1, RunRules::End::Edge},
+        {"arrival", 79.5, Then::Nothing, 1, RunRules::End::Arrival},
+    };
+    for (const auto &r : rows) {
+        check::Row row(r.row);
+        Sea sea(r.x, 76, 1, 0, 6, 10);
+        sea.ticks.insert(Option::Check1);
+        sea.state.stopRequested = 1; // from a run before
+        RunRules rules;
+        int steps = 0, lastEnds = 0;
+        // Whatever comes in does so while the events before the first step
+        // are handled.
+        const auto drive = [&](auto &&self, Then then) -> void {
+            rules.start(sea, sea.state);
+            CHECK_EQ(sea.state.stopRequested, 0);
+            switch (then) {
+            case Then::Nothing: break;
+            case Then::Stop: rules.requestStop(sea.state); break;
+            case Then::NestedRunStopped: self(self, Then::Stop); break;
+            case Then::Close: rules.close(sea.state); break;
+            }
+            for (int pass = 0; pass < 100 && rules.anotherStep(); ++pass) {
+                rules.step(sea.voyage());
+                ++steps;
+                if (!rules.goesOn(sea.state))
+                    break;
+            }
+            lastEnds += rules.finish();
+        };
+        drive(drive, r.then);
+        CHECK_EQ(steps, r.steps);
+        CHECK_EQ(lastEnds, 1);
+        CHECK_EQ(rules.depth(), 0);
+        CHECK_EQ(rules.end(), r.end);
+        CHECK_EQ(rules.report(sea).empty(), r.end == RunRules::End::Closing);
+    }
 }
 
 // Whatever a user types, a step writes readable sentences and numbers.

@@ -260,29 +260,6 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return minutes.paints > paintsAtTheEnd; }));
     }
 
-    void delayText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("ms");
-        QTest::newRow("zero") << "0" << 0;
-        QTest::newRow("forty") << "40" << 40;
-        QTest::newRow("hundred") << "100" << 100;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("letters") << "abc" << 0;
-        QTest::newRow("fraction") << "1.5" << 0;
-        QTest::newRow("negative") << "-3" << 0;
-        QTest::newRow("huge") << "99999999999" << 0;
-    }
-
-    void delayText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, ms);
-        MainWindow w;
-        w.form().txtVerz->setText(text);
-        QCOMPARE(delayMilliseconds(w.form()), ms);
-    }
-
     void delayWaitsBeforeEveryStep()
     {
         MainWindow w;

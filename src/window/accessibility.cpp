@@ -375,18 +375,6 @@ void nameControls(Form &f)
     f.cmdc->setToolTip(QStringLiteral("Programmiert von"));
 }
 
-QString runReport(Form &form, const VoyageRun &run, VoyageRun::End end)
-{
-    RunEnd said = RunEnd::Stop;
-    switch (end) {
-    case VoyageRun::End::Stop: break;
-    case VoyageRun::End::Edge: said = RunEnd::Edge; break;
-    case VoyageRun::End::Arrival: said = RunEnd::Arrival; break;
-    case VoyageRun::End::Closing: return QString();
-    }
-    return QString::fromStdString(run.notes().report(said, FormVoyage(form)));
-}
-
 void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
 {
     const auto announce = [](const std::string &message) {
@@ -396,10 +384,14 @@ void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
         AccessibleUpdates::instance()->announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
     });
     QObject::connect(run, &VoyageRun::started, run, [] { AccessibleUpdates::instance()->hold(); });
-    QObject::connect(run, &VoyageRun::ended, run, [&form, run](VoyageRun::End end) {
+    QObject::connect(run, &VoyageRun::ended, run, [run](VoyageRun::End end) {
+        // The report goes out ahead of the values held back during the run,
+        // so a screen reader speaks it before it works through them. Closing
+        // leaves nobody to hear it, and perhaps no window to read it from.
         AccessibleUpdates *updates = AccessibleUpdates::instance();
+        if (end != VoyageRun::End::Closing)
+            updates->announce(QString::fromStdString(run->report()));
         updates->release();
-        updates->announce(runReport(form, *run, end));
     });
     // A step during a run is told by the run's end.
     QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {

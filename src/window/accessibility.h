@@ -34,7 +34,4 @@ class MarkerDrag;
 // has happened.
 void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag);
 
-// What a screen reader hears when a run ends.
-QString runReport(Form &form, const VoyageRun &run, VoyageRun::End end);
-
 } // namespace vendral

@@ -3,7 +3,6 @@
 
 #include "window/voyagerun.h"
 
-#include "simulation/runstep.h"
 #include "window/form.h"
 #include "window/formvoyage.h"
 
@@ -34,34 +33,28 @@ VoyageRun::VoyageRun(Form &form, QWidget *window)
 // A window destroyed under a run ends it without passing leave().
 VoyageRun::~VoyageRun()
 {
-    if (depth_ == 0)
+    if (rules_.depth() == 0)
         return;
     if (window_)
         window_->removeEventFilter(this);
     emit ended(End::Closing);
 }
 
-void VoyageRun::requestStop()
-{
-    form_.voyage.stopRequested = 1;
-    end_ = End::Stop;
-}
+VoyageState &VoyageRun::state() { return form_.voyage; }
 
-void VoyageRun::close()
-{
-    closing_ = true;
-    form_.voyage.stopRequested = 1;
-    end_ = End::Closing;
-}
+void VoyageRun::requestStop() { rules_.requestStop(state()); }
+
+void VoyageRun::close() { rules_.close(state()); }
+
+std::string VoyageRun::report() const { return rules_.report(FormVoyage(form_)); }
 
 void VoyageRun::run()
 {
     const QPointer<VoyageRun> alive(this);
     enter();
-    form_.voyage.stopRequested = 0;
     if (letEventsRun(alive)) {
         while (letEventsRun(alive) && pass(alive)) {
-            if (form_.voyage.stopRequested == 1)
+            if (!rules_.goesOn(state()))
                 break;
         }
     }
@@ -73,10 +66,10 @@ void VoyageRun::run()
 // and with it this engine, whose members may then not be touched.
 bool VoyageRun::letEventsRun(const QPointer<VoyageRun> &alive)
 {
-    if (closing_)
+    if (!rules_.anotherStep())
         return false;
     QCoreApplication::processEvents();
-    return alive && !closing_;
+    return alive && rules_.anotherStep();
 }
 
 // Delay, time step, arrival test and arrival circle; false when the window
@@ -86,15 +79,7 @@ bool VoyageRun::pass(const QPointer<VoyageRun> &alive)
     if (const int ms = delayMilliseconds(form_); ms > 0 && !wait(ms, alive))
         return false;
     FormVoyage voyage(form_);
-    const double x0 = number(voyage, Field::txtSchiffx);
-    const double y0 = number(voyage, Field::txtSchiffy);
-    const Halt halt = runStep(voyage.voyage());
-    notes_.stepped(x0, y0, voyage);
-    switch (halt) {
-    case Halt::Edge: end_ = End::Edge; break;
-    case Halt::Arrival: end_ = End::Arrival; break;
-    case Halt::None: break;
-    }
+    rules_.step(voyage.voyage());
     return true;
 }
 
@@ -112,7 +97,7 @@ bool VoyageRun::wait(int ms, const QPointer<VoyageRun> &alive)
     for (qint64 left = ms; left > 0; left = deadline.remainingTime()) {
         end.start(int(left));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (!alive || closing_)
+        if (!alive || rules_.closing())
             return false;
     }
     return true;
@@ -120,10 +105,11 @@ bool VoyageRun::wait(int ms, const QPointer<VoyageRun> &alive)
 
 void VoyageRun::enter()
 {
-    if (depth_++ > 0 || !window_)
+    const bool first = rules_.depth() == 0;
+    rules_.start(FormVoyage(form_), state());
+    if (!first || !window_)
         return;
     window_->installEventFilter(this);
-    notes_ = RunNotes(FormVoyage(form_));
     sinceRepaint_.start();
     repaintHeld_ = false;
     emit started();
@@ -131,14 +117,14 @@ void VoyageRun::enter()
 
 void VoyageRun::leave()
 {
-    if (--depth_ > 0 || !window_)
+    if (!rules_.finish() || !window_)
         return;
     window_->removeEventFilter(this);
     heldRepaint_.stop();
     if (repaintHeld_)
         askForRepaint();
     repaintHeld_ = false;
-    emit ended(end_);
+    emit ended(rules_.end());
 }
 
 void VoyageRun::askForRepaint()
@@ -162,11 +148,6 @@ bool VoyageRun::eventFilter(QObject *, QEvent *event)
     return true;
 }
 
-int delayMilliseconds(const Form &form)
-{
-    bool ok = false;
-    const int value = form.txtVerz->text().trimmed().toInt(&ok);
-    return ok ? std::clamp(value, 0, 100) : 0;
-}
+int delayMilliseconds(Form &form) { return RunRules::delay(FormVoyage(form)); }
 
 } // namespace vendral

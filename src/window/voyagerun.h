@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "simulation/spoken.h"
+#include "simulation/runrules.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -16,14 +16,14 @@ namespace vendral {
 
 struct Form;
 
-// The continuous run ("Fahrt"): time steps one after another until a stop is
-// requested ("Stop", the edge of the permitted area, arrival with the
-// island's box ticked) or the window closes. Pending window events run once
-// per pass, so every other handler runs inside the loop, a second "Fahrt"
-// included, which starts a run nested in the first.
+// The continuous run ("Fahrt") in the window's event loop: time steps one
+// after another until a stop is requested ("Stop", the edge of the permitted
+// area, arrival with the island's box ticked) or the window closes, by the
+// rules of RunRules. Pending window events run once per pass, so every other
+// handler runs inside the loop, a second "Fahrt" included, which starts a run
+// nested in the first.
 //
-// One engine per window owns what all runs share: the nesting depth, the stop
-// and closing requests, the delay, and the screen refresh. The delay before a
+// One engine per window drives all runs and owns the screen refresh. The delay before a
 // step lets window events run while it lasts, so that pointer, keys and a
 // screen reader are answered at once at every delay; it ends early only when
 // the window closes. Steps follow one another far faster than a screen can
@@ -38,9 +38,7 @@ class VoyageRun : public QObject
 public:
     static constexpr qint64 kRefreshInterval = 20;
 
-    // Why the last run ended.
-    enum class End { Stop, Edge, Arrival, Closing };
-    Q_ENUM(End)
+    using End = RunRules::End;
 
     VoyageRun(Form &form, QWidget *window);
     ~VoyageRun() override;
@@ -53,10 +51,10 @@ public:
     // none starts any more.
     void close();
 
-    int depth() const { return depth_; }
-    bool closing() const { return closing_; }
-    // What the runs since the first one started have come to.
-    const RunNotes &notes() const { return notes_; }
+    int depth() const { return rules_.depth(); }
+    bool closing() const { return rules_.closing(); }
+    // The end report of the runs since the first one started.
+    std::string report() const;
 
 signals:
     // The first run starts, and the last one ends (runs nest); a window
@@ -70,6 +68,7 @@ protected:
 private:
     void enter();
     void leave();
+    VoyageState &state();
     bool letEventsRun(const QPointer<VoyageRun> &alive);
     bool pass(const QPointer<VoyageRun> &alive);
     bool wait(int ms, const QPointer<VoyageRun> &alive);
@@ -77,17 +76,13 @@ private:
 
     Form &form_;
     QPointer<QWidget> window_;
-    int depth_ = 0;
-    bool closing_ = false;
+    RunRules rules_;
     bool repaintHeld_ = false;
-    End end_ = End::Stop;
     QElapsedTimer sinceRepaint_;
     QTimer heldRepaint_;
-    RunNotes notes_;
 };
 
-// The delay before each step in milliseconds: the whole number in txtVerz,
-// 0 for text that is not a whole number, and held within 0 to 100.
-int delayMilliseconds(const Form &form);
+// The delay before each step in milliseconds (RunRules::delay).
+int delayMilliseconds(Form &form);
 
 } // namespace vendral
