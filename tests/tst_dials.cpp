@@ -115,9 +115,9 @@ private slots:
         QVERIFY(shownAt(*f.picFahrt, 1.05, 0) != QColor(0, 0, 0));
         // The ship symbol points north: white toward the top of the marker.
         const QImage ship = ownPixels(f.image1);
-        const qreal dpr = ship.devicePixelRatio();
-        QCOMPARE(ship.pixelColor((QPointF(8, 2.4) * dpr).toPoint()), QColor(255, 255, 255));
-        QCOMPARE(ship.pixelColor((QPointF(2.4, 8) * dpr).toPoint()), QColor(0, 0, 255));
+        const double half = f.image1->width() / 2.0 * ship.devicePixelRatio();
+        QCOMPARE(ship.pixelColor((QPointF(1, 0.3) * half).toPoint()), QColor(255, 255, 255));
+        QCOMPARE(ship.pixelColor((QPointF(0.3, 1) * half).toPoint()), QColor(0, 0, 255));
         // The current pointer is near white.
         QCOMPARE(shownAt(*f.picStrom, 0, 1.05), QColor(250, 250, 250));
         w.setCurrent(1, 0);
