@@ -265,8 +265,9 @@ private slots:
         }
         if (onDesignScreen)
             widget = what == QLatin1String("ship") ? static_cast<QWidget *>(f.image1) : f.image2;
-        const QImage shown = onDesignScreen ? f.picSee->grab(widget->geometry()).toImage().convertToFormat(QImage::Format_RGB32)
-                                            : ownPixels(widget);
+        const QImage shown = onDesignScreen
+                                 ? f.picSee->grab(widget->geometry()).toImage().convertToFormat(QImage::Format_RGB32)
+                                 : ownPixels(widget);
         const QString file = QStringLiteral(VENDRAL_REFERENCES "/%1@%2.png").arg(reference).arg(qRound(shown.devicePixelRatio()));
         if (qEnvironmentVariableIsSet("VENDRAL_WRITE_REFERENCES")) {
             QVERIFY(shown.save(file));

@@ -188,7 +188,8 @@ private slots:
         Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
         const QPointF p = f.picSee->toPixel(marker->left() + offset.x(), marker->top() + offset.y()) - marker->pos();
         const QSizeF size = marker->size();
-        const QString where = QStringLiteral("at %1, %2 of %3 x %4").arg(p.x()).arg(p.y()).arg(size.width()).arg(size.height());
+        const QString where =
+            QStringLiteral("at %1, %2 of %3 x %4").arg(p.x()).arg(p.y()).arg(size.width()).arg(size.height());
         QVERIFY2(QRectF(QPointF(), size).contains(p), qPrintable(where));
         if (ship)
             return;

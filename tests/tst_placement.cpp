@@ -183,7 +183,9 @@ private slots:
         // Picture pixels to the island's device pixels.
         const QImage cover = ownCover(f.image2);
         const double kx = double(cover.width()) / picture.width(), ky = double(cover.height()) / picture.height();
-        const auto at = [&](double x, double y) { return QPointF(x * box.width() / picture.width(), y * box.height() / picture.height()); };
+        const auto at = [&](double x, double y) {
+            return QPointF(x * box.width() / picture.width(), y * box.height() / picture.height());
+        };
         const QPointF corner = f.picSee->toUser(QPointF(box.topLeft()) + at(2, 28));
         w->markerDrag()->dragDrop(f.image1, corner.x(), corner.y());
         QVERIFY(f.image1->geometry().intersects(box));
