@@ -16,7 +16,9 @@
 //           at most steps, so dial, ship symbol, track and read-outs change.
 // For each phase: steps per second, the share of the time outside painting,
 // chart repaints per second and the resident memory once a second; then the
-// ratios direct/core, still/direct and moving/still.
+// ratios direct/core, still/direct and moving/still. Last, for `seconds`:
+//   drag    the island dragged round a circle over the open chart, each
+//           move painted before the next: moves per second.
 #include "sea.h"
 
 #include "chart/shipmarker.h"
@@ -31,9 +33,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -156,6 +160,36 @@ double coreRate(testing::Sea &sea, int seconds)
     return steps / (clock.nsecsElapsed() / 1e9);
 }
 
+// The island pressed and moved round a circle of 30 sm over the open chart,
+// each move painted before the next, for `seconds`: moves per second.
+double dragRate(TimingApplication &app, vendral::MainWindow &window, int seconds)
+{
+    vendral::Form &f = window.form();
+    const auto send = [](QWidget *to, QEvent::Type type, const QPointF &pos, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, pos, to->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(to, &event);
+    };
+    const auto onChart = [&f](double angle) {
+        return f.picSee->toPixel(50 + 30 * std::cos(angle), 50 + 30 * std::sin(angle));
+    };
+    send(f.image2, QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton);
+    const qint64 paintBefore = app.paintNanoseconds, repaintsBefore = app.repaints;
+    QElapsedTimer clock;
+    clock.start();
+    long moves = 0;
+    while (clock.nsecsElapsed() < seconds * 1e9) {
+        send(f.picSee, QEvent::MouseMove, onChart(moves * 0.01), Qt::LeftButton);
+        QApplication::processEvents();
+        ++moves;
+    }
+    send(f.picSee, QEvent::MouseButtonRelease, onChart(moves * 0.01), Qt::NoButton);
+    const double span = clock.nsecsElapsed() / 1e9;
+    std::printf("\ndrag: %ld moves in %.1f s, %.0f moves/s, %.1f %% outside painting, %.0f repaints/s\n", moves, span,
+                moves / span, 100.0 * (1.0 - (app.paintNanoseconds - paintBefore) / 1e9 / span),
+                (app.repaints - repaintsBefore) / span);
+    return moves / span;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -202,8 +236,11 @@ int main(int argc, char *argv[])
     f.image1->moveTo(85, 76);
     const double moving = timedRun(app, window, "moving: 1 knot around the aim point, autopilot on", seconds);
 
-    std::printf("\nsteps/s: core %.0f, core turning %.0f, direct %.0f, still %.0f, moving %.0f\n", core,
-                coreTurning, direct, still, moving);
+    window.resetToStart();
+    const double drag = dragRate(app, window, seconds);
+
+    std::printf("\nsteps/s: core %.0f, core turning %.0f, direct %.0f, still %.0f, moving %.0f; drag %.0f moves/s\n",
+                core, coreTurning, direct, still, moving, drag);
     std::printf("direct / core = %.2f, still / direct = %.2f, moving / still = %.2f\n", direct / core,
                 still / direct, moving / still);
     return 0;

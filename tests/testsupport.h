@@ -105,6 +105,18 @@ inline QImage ownPixels(QWidget *widget)
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// What a widget paints itself, without its children, on nothing: each
+// pixel's alpha tells how much of it the widget covers.
+inline QImage ownCover(QWidget *widget)
+{
+    const qreal dpr = widget->devicePixelRatioF();
+    QPixmap pixmap(widget->size() * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    widget->render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
 // The colour a dial shows at a point in dial units.
 inline QColor shownAt(vendral::Dial &dial, double x, double y)
 {

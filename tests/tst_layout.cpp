@@ -7,6 +7,8 @@
 // reading order; and the fitting of a caption to its control.
 #include "testsupport.h"
 
+#include "simulation/referencepoints.h"
+#include "window/artwork.h"
 #include "window/captionfit.h"
 #include "window/startup.h"
 
@@ -116,6 +118,106 @@ private slots:
         const ContainerLayout time = layoutFor("Frame2", 15360, 11520);
         QCOMPARE(time.top, 9792.0f);
         QCOMPARE(time.height, 691.2f);
+        // The chart of 635 x 645 pixels draws inside its border of 2.
+        QCOMPARE(designChartArea(), QSize(631, 641));
+    }
+
+    // The markers keep the size in sm they have on the design's chart, in
+    // their own proportions: at least that size across and up, exactly it
+    // (to the pixel) on one of the two. The island's box keeps its design
+    // size and its spot on the picture.
+    void markersKeepTheirSizeInSeaMiles_data()
+    {
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<QSize>("design"); // pixels on the design's chart
+        QTest::newRow("island") << "image2" << islandPicture().size();
+        QTest::newRow("ship") << "image1" << QSize(16, 16);
+    }
+
+    void markersKeepTheirSizeInSeaMiles()
+    {
+        QFETCH(QString, marker);
+        QFETCH(QSize, design);
+        MainWindow w;
+        const QSizeF area = w.form().picSee->drawingArea().size();
+        const QSizeF designArea = designChartArea();
+        const QSize size = control(w, marker)->size();
+        // In pixels of this chart: the design size in sm, and one pixel.
+        const double across = design.width() * area.width() / designArea.width();
+        const double up = design.height() * area.height() / designArea.height();
+        QVERIFY2(size.width() >= across - 1 && size.height() >= up - 1, qPrintable(marker));
+        QVERIFY2(qAbs(size.width() - across) <= 1 || qAbs(size.height() - up) <= 1, qPrintable(marker));
+        const double ratio = double(design.width()) / design.height();
+        QVERIFY(qAbs(size.width() - size.height() * ratio) <= (1 + ratio) / 2);
+        if (marker != QLatin1String("image2"))
+            return;
+        // The box's middle, (33, 28) at the design size, to the pixel.
+        const QRectF box = w.form().Check1->geometry();
+        QCOMPARE(box.size(), QSizeF(16, 16));
+        QVERIFY(QRectF(QPoint(), size).contains(box));
+        QVERIFY(qAbs(box.center().x() - 33.0 * size.width() / 57) <= 1);
+        QVERIFY(qAbs(box.center().y() - 28.0 * size.height() / 46) <= 1);
+    }
+
+    // Every point the voyage measures on a marker, a fixed distance in sm
+    // from its corner, lies on it: on the island's land or shore (where its
+    // picture covers the chart), on the ship's box. (On a portrait screen
+    // the island's points stay on its box, though some on its sea.)
+    void pointsOfTheVoyageLieOnTheMarkers_data()
+    {
+        QTest::addColumn<bool>("ship");
+        QTest::addColumn<QPointF>("offset"); // sm east and north of the corner
+        const auto add = [](const char *name, bool ship, Offset o) {
+            QTest::newRow(name) << ship << QPointF(o.east, o.north);
+        };
+        add("autopilot's aim", false, kAutopilotAim);
+        add("arrival circle's centre", false, kArrivalCircleCentre);
+        add("arrival test's centre", false,
+            {kArrivalCircleCentre.east - kShipArrivalPoint.east, kArrivalCircleCentre.north - kShipArrivalPoint.north});
+        add("distance point", false, kDistancePoint);
+        add("bearing line's end", false, kIslandBearingPoint);
+        add("bearing line's start", true, kShipBearingPoint);
+    }
+
+    void pointsOfTheVoyageLieOnTheMarkers()
+    {
+        QFETCH(bool, ship);
+        QFETCH(QPointF, offset);
+        MainWindow w;
+        Form &f = w.form();
+        Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
+        const QPointF p = f.picSee->toPixel(marker->left() + offset.x(), marker->top() + offset.y()) - marker->pos();
+        const QSizeF size = marker->size();
+        const QString where =
+            QStringLiteral("at %1, %2 of %3 x %4").arg(p.x()).arg(p.y()).arg(size.width()).arg(size.height());
+        QVERIFY2(QRectF(QPointF(), size).contains(p), qPrintable(where));
+        if (ship)
+            return;
+        const QImage cover = ownCover(marker);
+        const QPoint device = (p * cover.devicePixelRatio()).toPoint();
+        QVERIFY2(qAlpha(cover.pixel(device)) == 255, qPrintable(where));
+    }
+
+    // The track's last segment ends under the ship symbol, in the middle of
+    // its marker, where the ship has just been placed.
+    void trackEndsUnderTheShip()
+    {
+        MainWindow w;
+        Form &f = w.form();
+        prepare(w, 50, 50, 1, 0, 6, 10);
+        w.timeStep();
+        const QImage &image = f.picSee->canvas().image();
+        const QRgb yellow = qRgb(240, 240, 2);
+        QPoint end(-1, -1);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = end.x() + 1; x < image.width(); ++x)
+                if (image.pixel(x, y) == yellow)
+                    end = QPoint(x, y);
+        QVERIFY(end.x() >= 0);
+        const QPointF onChart = QPointF(end) / image.devicePixelRatio() + f.picSee->drawingArea().topLeft();
+        const QRectF ship = f.image1->geometry();
+        const QRectF middle = ship.adjusted(ship.width() / 4, ship.height() / 4, -ship.width() / 4, -ship.height() / 4);
+        QVERIFY2(middle.contains(onChart), qPrintable(QStringLiteral("%1, %2").arg(onChart.x()).arg(onChart.y())));
     }
 
     // Each panel takes its fractions of the screen, to the pixel; the design

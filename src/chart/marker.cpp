@@ -10,6 +10,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vendral {
 namespace {
 
@@ -17,6 +20,13 @@ namespace {
 constexpr QRgb kSea = 0xFF0000FF;
 
 } // namespace
+
+double markerMagnification(const QSizeF &chart, const QSizeF &design)
+{
+    if (chart.isEmpty() || design.isEmpty())
+        return 1;
+    return std::max(chart.width() / design.width(), chart.height() / design.height());
+}
 
 Marker::Marker(PictureBox *chart)
     : QWidget(chart)
@@ -75,8 +85,62 @@ void Marker::setPicture(const QImage &picture)
         }
     }
     setAttribute(Qt::WA_OpaquePaintEvent, !clear);
-    resize(picture.size());
+    shown_ = QImage();
+    designSize_ = picture.size();
+    resizeToMagnification();
     update();
+}
+
+void Marker::setDesignSize(const QSize &size)
+{
+    if (size == designSize_)
+        return;
+    designSize_ = size;
+    resizeToMagnification();
+}
+
+void Marker::setMagnification(double magnification)
+{
+    if (magnification == magnification_ || !(magnification > 0) || !std::isfinite(magnification))
+        return;
+    magnification_ = magnification;
+    resizeToMagnification();
+}
+
+void Marker::resizeToMagnification()
+{
+    const QSizeF scaled = QSizeF(designSize_) * magnification_;
+    resize(std::max(1, qRound(scaled.width())), std::max(1, qRound(scaled.height())));
+    for (const HeldControl &held : controls_)
+        placeControl(held.control, held.designPlace);
+}
+
+void Marker::holdControl(QWidget *control, const QRect &designPlace)
+{
+    controls_.push_back({control, designPlace});
+    placeControl(control, designPlace);
+}
+
+void Marker::placeControl(QWidget *control, const QRect &designPlace)
+{
+    const QPointF middle = QRectF(designPlace).center() * magnification_;
+    const QSizeF half = QSizeF(designPlace.size()) / 2;
+    control->setGeometry(QRect(QPoint(qRound(middle.x() - half.width()), qRound(middle.y() - half.height())),
+                               designPlace.size()));
+}
+
+const QImage &Marker::shownPicture()
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * dpr).toSize();
+    if (shown_.size() != device || shown_.devicePixelRatio() != dpr) {
+        // Scaled with the sea transparent, so that the land's edge blends
+        // into what lies beneath and no blue seeps into it.
+        shown_ = device == picture_.size() ? picture_
+                                           : picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown_.setDevicePixelRatio(dpr);
+    }
+    return shown_;
 }
 
 void Marker::paintEvent(QPaintEvent *)
@@ -85,7 +149,7 @@ void Marker::paintEvent(QPaintEvent *)
     if (testAttribute(Qt::WA_OpaquePaintEvent))
         painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
-        painter.drawImage(QPoint(), picture_);
+        painter.drawImage(QPoint(), shownPicture());
     paintFocus(painter);
 }
 

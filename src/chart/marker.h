@@ -4,11 +4,25 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+
+#include <vector>
 
 namespace vendral {
 
 class PictureBox;
+
+// How much larger a marker is drawn on a chart whose drawing area is `chart`
+// than on the design's chart, whose drawing area is `design` (both in
+// pixels), so that it keeps its size in sm. Where the chart's scale differs
+// across and up, the larger of the two ratios: a point that the voyage puts
+// at a fixed distance in sm from a marker's corner then lies, measured in
+// the marker's own picture, at most as far from the corner on either axis as
+// on the design's chart, so a point on the picture there stays on it on any
+// chart. The smaller ratio would push such points out of the picture on a
+// wide screen. 1 for an empty area.
+double markerMagnification(const QSizeF &chart, const QSizeF &design);
 
 // A marker lying on the sea chart (ship or island). Its position is its
 // top-left corner (Left, Top) in chart units, kept in single precision
@@ -17,7 +31,8 @@ class PictureBox;
 // chart's own blue, RGB(0, 0, 255), the marker is clear: the chart and the
 // controls below it show through, while the marker still takes the pointer
 // over its whole box. It takes the focus, and the arrow keys ask to move it
-// by 1 sm.
+// by 1 sm. It is drawn at its design size times a magnification, a picture
+// smoothly at any magnification and pixel ratio.
 class Marker : public QWidget
 {
     Q_OBJECT
@@ -35,8 +50,16 @@ public:
 
     void setBackColor(const QColor &color);
     QColor backColor() const { return backColor_; }
-    // The marker takes the picture's size; see above for its blue.
+    // The picture's size becomes the design size; see above for its blue.
     void setPicture(const QImage &picture);
+
+    // The marker's size on the design's chart, in pixels.
+    void setDesignSize(const QSize &size);
+    void setMagnification(double magnification);
+    // A control lying on the marker, given by its place at the design size:
+    // it keeps its size, and its middle stays on the same spot of the marker
+    // at any magnification.
+    void holdControl(QWidget *control, const QRect &designPlace);
 
 signals:
     // A key asks for the marker's top-left corner at `corner`, in chart units.
@@ -50,12 +73,27 @@ protected:
 
 private:
     void relocate();
+    void resizeToMagnification();
+    void placeControl(QWidget *control, const QRect &designPlace);
+    // The picture at the marker's size in device pixels, made when that
+    // size changes, not at every paint.
+    const QImage &shownPicture();
+
+    struct HeldControl
+    {
+        QWidget *control;
+        QRect designPlace;
+    };
 
     PictureBox *chart_;
     float left_ = 0;
     float top_ = 0;
     QColor backColor_{Qt::white};
     QImage picture_;
+    QImage shown_;
+    QSize designSize_;
+    double magnification_ = 1;
+    std::vector<HeldControl> controls_;
 };
 
 } // namespace vendral

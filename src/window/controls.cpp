@@ -289,11 +289,12 @@ void createChart(const DesignScale &s, Form &f, QWidget *client)
 
     f.image1 = new ShipMarker(f.picSee);
     f.image1->setObjectName(QStringLiteral("image1"));
-    // The markers are the chart's content, not its furniture: they keep their
-    // design size on any screen, the ship as the island, whose picture has
-    // pixels of its own, and the box that belongs to that picture.
+    // The markers are the chart's content, not its furniture: they are not
+    // shrunk with the design on a small screen but keep their size in sm on
+    // every chart (start-up magnifies them). The box on the island keeps its
+    // design size, easy to hit on any screen.
     const DesignScale marker;
-    f.image1->setGeometry(marker.rect(750, 1020, 240, 240));
+    f.image1->setDesignSize(marker.rect(750, 1020, 240, 240).size());
     f.image1->setBackColor(kBlue);
 
     f.txtReiseweg = makeReadout(s, f.picSee, "txtReiseweg", s.rect(900, 0, 2340, 450));
@@ -312,8 +313,9 @@ void createChart(const DesignScale &s, Form &f, QWidget *client)
     f.image2->setToolTip(QStringLiteral("Insel verschieben"));
     f.image2->setCursor(Qt::SizeAllCursor);
 
-    f.Check1 = makeCheck(f.image2, "Check1", QStringLiteral("Check1"), marker.rect(375, 300, 240, 240), false,
+    f.Check1 = makeCheck(f.image2, "Check1", QStringLiteral("Check1"), QRect(), false,
                          QStringLiteral("automatisch anhalten ein/aus"));
+    f.image2->holdControl(f.Check1, marker.rect(375, 300, 240, 240));
     f.Check1->setAutoFillBackground(true);
     setColours(f.Check1, QPalette::Window, QColor(192, 192, 0), QPalette::WindowText, QColor());
     f.Check1->setCursor(Qt::ArrowCursor);

@@ -3,7 +3,9 @@
 
 #include "window/startup.h"
 
+#include "chart/shipmarker.h"
 #include "common/picturebox.h"
+#include "common/sunkenborder.h"
 #include "dials/dial.h"
 #include "dials/dialface.h"
 #include "simulation/islanddistance.h"
@@ -40,10 +42,23 @@ constexpr Fractions kFractions[] = {
 
 int toPixels(double twipsValue) { return static_cast<int>(std::lround(twipsValue / kTwipsPerPixel)); }
 
+QRect placeFor(const char *container, double w, double h)
+{
+    const ContainerLayout l = layoutFor(container, w, h);
+    return QRect(toPixels(l.left), toPixels(l.top), toPixels(l.width), toPixels(l.height));
+}
+
 void layOut(QWidget *container, double w, double h)
 {
-    const ContainerLayout l = layoutFor(container->objectName().toLatin1().constData(), w, h);
-    container->setGeometry(toPixels(l.left), toPixels(l.top), toPixels(l.width), toPixels(l.height));
+    container->setGeometry(placeFor(container->objectName().toLatin1().constData(), w, h));
+}
+
+// The markers keep the size in sm they have on the design's chart.
+void magnifyMarkers(Form &f)
+{
+    const double m = markerMagnification(QSizeF(f.picSee->drawingArea().size()), QSizeF(designChartArea()));
+    f.image1->setMagnification(m);
+    f.image2->setMagnification(m);
 }
 
 // The chart's controls, in twips of the chart before its scale is set. The
@@ -74,6 +89,12 @@ ContainerLayout layoutFor(const char *container, double w, double h)
     return {0, 0, 0, 0};
 }
 
+QSize designChartArea()
+{
+    const QRect chart = placeFor("picSee", 1024 * kTwipsPerPixel, 768 * kTwipsPerPixel);
+    return chart.size() - 2 * QSize(kSunkenBorder, kSunkenBorder);
+}
+
 double designScaleFor(const QSizeF &screenPixels)
 {
     const double w = screenPixels.width() * kTwipsPerPixel;
@@ -99,6 +120,7 @@ void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
     layOut(form.Frame4, w, h);
     layOut(form.picSee, w, h);
     layOut(form.Frame2, w, h);
+    magnifyMarkers(form);
 
     placeChartControls(form, scale);
     form.picSee->setScale(0, 100, 100, 0);
