@@ -138,6 +138,8 @@ const QImage &Marker::shownPicture()
         // into what lies beneath and no blue seeps into it.
         shown_ = device == picture_.size() ? picture_
                                            : picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // In the form the screen blends, or every paint converts it anew.
+        shown_.convertTo(QImage::Format_ARGB32_Premultiplied);
         shown_.setDevicePixelRatio(dpr);
     }
     return shown_;
