@@ -52,10 +52,10 @@ class TestCurrentField : public QObject
     Q_OBJECT
 
 private slots:
+    // (At 1 knot, the start's, the reference picture pins the streaks.)
     void streakLengthFollowsTheSpeed_data()
     {
         QTest::addColumn<int>("speed");
-        QTest::newRow("1 knot: 2 sm") << 1;
         QTest::newRow("5 knots: 6 sm") << 5;
         QTest::newRow("10 knots: 11 sm") << 10;
     }
