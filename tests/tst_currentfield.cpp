@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The chart's grid, current streaks and labels, and what redraws them.
+// The chart's current streaks and what redraws them. The grid, the labels
+// and the streaks at the start are pinned by the reference pictures
+// (tst_dials).
 #include "testsupport.h"
 
 #include "chart/bearingline.h"
@@ -50,10 +52,10 @@ class TestCurrentField : public QObject
     Q_OBJECT
 
 private slots:
+    // (At 1 knot, the start's, the reference picture pins the streaks.)
     void streakLengthFollowsTheSpeed_data()
     {
         QTest::addColumn<int>("speed");
-        QTest::newRow("1 knot: 2 sm") << 1;
         QTest::newRow("5 knots: 6 sm") << 5;
         QTest::newRow("10 knots: 11 sm") << 10;
     }
@@ -90,28 +92,6 @@ private slots:
         f.txtStromv->setText(QStringLiteral("abc"));
         w.drawCurrentField();
         QCOMPARE(countColour(*f.picSee, kStreak), 0);
-    }
-
-    void gridAndLabels()
-    {
-        MainWindow w;
-        Form &f = w.form();
-        setScrollValue(f.hscstromv, 0);
-        // Dotted lines every 10 sm: along x = 50 many grid pixels, at x = 55 none.
-        const PictureBox &chart = *f.picSee;
-        int onLine = 0, between = 0;
-        for (double y = 21; y < 29; y += 0.05) {
-            onLine += pixelAt(chart, 50, y) == kGrid;
-            between += pixelAt(chart, 55, y) == kGrid;
-        }
-        QVERIFY(onLine > 20);
-        QCOMPARE(between, 0);
-        // White label text near (0, 3) and (91, 3).
-        int white = 0;
-        for (double x = 91; x < 97; x += 0.1)
-            for (double y = 1; y < 3; y += 0.1)
-                white += pixelAt(chart, x, y) == QColor(255, 255, 255);
-        QVERIFY(white > 10);
     }
 
     void sameActionsDrawTheSameFields()

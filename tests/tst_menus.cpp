@@ -28,37 +28,50 @@ private:
     }
 
 private slots:
-    void startStateRestoresTheInitialState()
+    // The initial state, at start-up and as "Startzustand" restores it after
+    // a voyage. Not part of it: speeds, dt, the delay and the check boxes.
+    void initialState_data()
     {
+        QTest::addColumn<bool>("sailFirst");
+        QTest::addColumn<QStringList>("kept"); // speed, current, dt, delay
+        QTest::newRow("at start-up") << false << QStringList{"1", " 1", "1", "0"};
+        QTest::newRow("Startzustand") << true << QStringList{" 6", " 2", "10", "0"};
+    }
+
+    void initialState()
+    {
+        QFETCH(bool, sailFirst);
+        QFETCH(QStringList, kept);
         MainWindow w;
         Form &f = w.form();
-        sail(w);
-        f.chkAuto->setChecked(true);
-        f.image2->moveTo(30, 60);
-        f.txtInselx->setText(QStringLiteral("30"));
-        f.cmdStart->trigger();
-        QCOMPARE(text(w, "txtSchiffx"), QStringLiteral("10"));
-        QCOMPARE(text(w, "txtSchiffy"), QStringLiteral("10"));
-        QCOMPARE(text(w, "txtInselx"), QStringLiteral("80"));
-        QCOMPARE(f.image1->left(), 10.0f);
-        QCOMPARE(f.image1->top(), 10.0f);
-        QCOMPARE(f.image2->left(), 80.0f);
-        QCOMPARE(f.image2->top(), 80.0f);
-        QCOMPARE(text(w, "txtFahrtx"), QStringLiteral(" 1"));
-        QCOMPARE(text(w, "txtStromy"), QStringLiteral(" 1"));
-        QCOMPARE(text(w, "txtAbstand"), QStringLiteral("Entfernung zur Insel 98 sm"));
-        QCOMPARE(text(w, "txtReisezeitmin"), QStringLiteral("0"));
-        QCOMPARE(text(w, "txtFdW"), QString());
-        QCOMPARE(f.voyage.travelTime, 0.0);
-        // The bearing line hides; its box stays ticked until the next step.
+        if (sailFirst) {
+            sail(w);
+            f.chkAuto->setChecked(true);
+            f.image2->moveTo(30, 60);
+            f.txtInselx->setText(QStringLiteral("30"));
+            f.cmdStart->trigger();
+        }
+        const std::pair<const char *, const char *> fields[] = {
+            {"txtSchiffx", "10"},     {"txtSchiffy", "10"},     {"txtInselx", "80"},     {"txtInsely", "80"},
+            {"txtFahrtx", " 1"},      {"txtFahrty", " 0"},      {"txtWinkel", " 90°"},   {"txtStromx", " 0"},
+            {"txtStromy", " 1"},      {"txtStromW", " 0°"},     {"txtReisezeitd", "0"},  {"txtReisezeith", "0"},
+            {"txtReisezeitmin", "0"}, {"txtFdW", ""},           {"txtReiseweg", ""},
+            {"txtAbstand", "Entfernung zur Insel 98 sm"},
+        };
+        for (const auto &[name, shown] : fields)
+            QCOMPARE(text(w, name), QString::fromUtf8(shown));
+        QCOMPARE(QPointF(f.image1->left(), f.image1->top()), QPointF(10, 10));
+        QCOMPARE(QPointF(f.image2->left(), f.image2->top()), QPointF(80, 80));
         QVERIFY(f.linpeil->isHidden());
+        QCOMPARE(f.voyage.travelTime, 0.0);
+        QCOMPARE(f.voyage.stopRequested, 0);
+        QCOMPARE((QStringList{text(w, "txtFahrtv"), text(w, "txtStromv"), text(w, "txtdt"), text(w, "txtVerz")}), kept);
+        if (!sailFirst)
+            return;
+        // The bearing line's box and the autopilot stay ticked: the next
+        // step turns the heading toward the island and shows the line again.
         QVERIFY(f.chkPeil->isChecked());
-        // Not part of the initial state: speeds, dt, the check boxes.
-        QCOMPARE(text(w, "txtFahrtv"), QStringLiteral(" 6"));
-        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 2"));
-        QCOMPARE(text(w, "txtdt"), QStringLiteral("10"));
         QVERIFY(f.chkAuto->isChecked());
-        // The autopilot turns the heading toward the island again.
         w.timeStep();
         QVERIFY(text(w, "txtFahrty") != QStringLiteral(" 0"));
         QVERIFY(!f.linpeil->isHidden());
@@ -69,7 +82,6 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("menu Etappenzähler löschen") << "menu";
         QTest::newRow("x in the time panel") << "button";
-        QTest::newRow("procedure") << "call";
     }
 
     void stageCountersReset()
@@ -83,10 +95,8 @@ private slots:
         const int yellow = countColour(*f.picSee, QColor(240, 240, 2));
         if (how == QLatin1String("menu"))
             f.cmdEtap->trigger();
-        else if (how == QLatin1String("button"))
-            QTest::mouseClick(f.Command2, Qt::LeftButton);
         else
-            w.resetTravelCounters();
+            QTest::mouseClick(f.Command2, Qt::LeftButton);
         for (const char *name : {"txtReisezeitd", "txtReisezeith", "txtReisezeitmin"})
             QCOMPARE(text(w, name), QStringLiteral("0"));
         QCOMPARE(text(w, "txtFdW"), QString());

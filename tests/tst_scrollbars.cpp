@@ -22,6 +22,8 @@ class TestScrollBars : public QObject
     Q_OBJECT
 
 private slots:
+    // The vertical bars (the current's answers the keys in tst_userinput)
+    // have their largest value on top.
     void speedBarHasItsMaximumOnTop()
     {
         MainWindow w;
@@ -38,17 +40,6 @@ private slots:
         // The thumb sits at the top end for the largest value.
         setScrollValue(f.hscfahrtv, 10);
         QCOMPARE(f.hscfahrtv->value(), f.hscfahrtv->minimum());
-    }
-
-    void currentSpeedBarLikewise()
-    {
-        MainWindow w;
-        w.show();
-        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarSubLine);
-        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 2"));
-        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarAddLine);
-        clickPart(w.form().hscstromv, QStyle::SC_ScrollBarAddLine);
-        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 0"));
     }
 
     void fieldsTakePlainWholeNumbers_data()
