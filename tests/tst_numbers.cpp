@@ -176,6 +176,9 @@ TEST(wholeTextHasNoBlank)
     CHECK_EQ(wholeText(42), std::string("42"));
     CHECK_EQ(wholeText(-1), std::string("-1"));
     CHECK_EQ(wholeText(1e300), std::string("1E+300"));
+    // Digit by digit below 10^15, from there on as toText writes it.
+    CHECK_EQ(wholeText(999999999999999), std::string("999999999999999"));
+    CHECK_EQ(wholeText(1e15), std::string("1E+15"));
 }
 
 TEST(floorRoundsDown)
