@@ -84,38 +84,22 @@ inline QString text(vendral::MainWindow &w, const char *name)
     return control<QLineEdit>(w, QLatin1String(name))->text();
 }
 
-// The colour of the retained drawing at a point in the canvas's user units.
-inline QColor pixelAt(const vendral::Canvas &canvas, double x, double y)
-{
-    const QImage &image = canvas.image();
-    const QPointF p = canvas.toPixel(x, y) * image.devicePixelRatio();
-    return image.pixelColor(qBound(0, int(p.x()), image.width() - 1), qBound(0, int(p.y()), image.height() - 1));
-}
-
-inline QColor pixelAt(const vendral::PictureBox &box, double x, double y) { return pixelAt(box.canvas(), x, y); }
-
-// What a widget paints itself, without its children, at its pixel ratio.
-inline QImage ownPixels(QWidget *widget)
+// What a widget paints itself, without its children, at its pixel ratio, on
+// a background of `fill`.
+inline QImage ownPaint(QWidget *widget, const QColor &fill, QImage::Format format)
 {
     const qreal dpr = widget->devicePixelRatioF();
     QPixmap pixmap(widget->size() * dpr);
     pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::magenta);
+    pixmap.fill(fill);
     widget->render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    return pixmap.toImage().convertToFormat(format);
 }
 
-// What a widget paints itself, without its children, on nothing: each
-// pixel's alpha tells how much of it the widget covers.
-inline QImage ownCover(QWidget *widget)
-{
-    const qreal dpr = widget->devicePixelRatioF();
-    QPixmap pixmap(widget->size() * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    widget->render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
-    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-}
+inline QImage ownPixels(QWidget *widget) { return ownPaint(widget, Qt::magenta, QImage::Format_RGB32); }
+
+// On nothing: each pixel's alpha tells how much of it the widget covers.
+inline QImage ownCover(QWidget *widget) { return ownPaint(widget, Qt::transparent, QImage::Format_ARGB32); }
 
 // The colour a dial shows at a point in dial units.
 inline QColor shownAt(vendral::Dial &dial, double x, double y)

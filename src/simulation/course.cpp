@@ -19,9 +19,9 @@ void setDirection(VoyageFields &fields, double x, float y, Field east, Field nor
     if (!dialDirection(x, y, direction))
         return;
     show(direction, angleDegrees(x, y));
-    write(fields, east, toText(direction.hx / 1000));
-    write(fields, north, toText(direction.hy / 1000));
-    write(fields, angle, angleText(x, y));
+    fields.write(east, toText(direction.hx / 1000));
+    fields.write(north, toText(direction.hy / 1000));
+    fields.write(angle, angleText(x, y));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ void showIslandDistance(VoyageFields &fields)
     const double yi = number(fields, Field::txtInsely);
     const double dx = held(xi + kDistancePoint.east - xs);
     const double dy = held(yi + kDistancePoint.north - ys);
-    write(fields, Field::txtAbstand, "Entfernung zur Insel" + toText(floorInt(held(std::hypot(dx, dy)))) + " sm");
+    fields.write(Field::txtAbstand, "Entfernung zur Insel" + toText(floorInt(held(std::hypot(dx, dy)))) + " sm");
 }
 
 } // namespace vendral

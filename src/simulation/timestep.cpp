@@ -25,9 +25,9 @@ void showTravelTime(VoyageFields &fields, double t)
     const double days = floorInt(t / 1440);
     const double hours = floorInt((t - 1440 * days) / 60);
     const double minutes = floorInt(t - 1440 * days - 60 * hours);
-    write(fields, Field::txtReisezeitd, toText(days) + "d");
-    write(fields, Field::txtReisezeith, toText(hours) + "h");
-    write(fields, Field::txtReisezeitmin, toText(minutes) + "m");
+    fields.write(Field::txtReisezeitd, toText(days) + "d");
+    fields.write(Field::txtReisezeith, toText(hours) + "h");
+    fields.write(Field::txtReisezeitmin, toText(minutes) + "m");
 }
 
 } // namespace
@@ -68,8 +68,8 @@ void timeStep(const Voyage &voyage)
         state.stopRequested = 1;
 
     // 5. The position is stored as text, rounded to 15 significant digits.
-    write(fields, Field::txtSchiffx, toText(x1));
-    write(fields, Field::txtSchiffy, toText(y1));
+    fields.write(Field::txtSchiffx, toText(x1));
+    fields.write(Field::txtSchiffy, toText(y1));
 
     // 6. The marker follows the position as the field holds it.
     const double x = number(fields, Field::txtSchiffx);
@@ -94,12 +94,12 @@ void timeStep(const Voyage &voyage)
     // 13. Distance through the water.
     state.distanceThroughWater = held(
         state.distanceThroughWater + held(number(fields, Field::txtdt) * number(fields, Field::txtFahrtv)) / 60);
-    write(fields, Field::txtFdW, "Fahrt d. Wasser" + toText(floorInt(state.distanceThroughWater)) + " sm");
+    fields.write(Field::txtFdW, "Fahrt d. Wasser" + toText(floorInt(state.distanceThroughWater)) + " sm");
 
     // 14. Distance over ground.
     state.distanceOverGround =
         held(state.distanceOverGround + held(speedOverGround * number(fields, Field::txtdt)) / 60);
-    write(fields, Field::txtReiseweg, "Fahrt \u00fc. Grund" + toText(floorInt(state.distanceOverGround)) + " sm");
+    fields.write(Field::txtReiseweg, "Fahrt \u00fc. Grund" + toText(floorInt(state.distanceOverGround)) + " sm");
 }
 
 } // namespace vendral

@@ -84,8 +84,6 @@ inline double number(const VoyageFields &fields, Field field)
     return toNumber(text.view());
 }
 
-inline void write(VoyageFields &fields, Field field, std::string_view text) { fields.write(field, text); }
-
 // The ship's marker (image1) and the island's (image2).
 enum class MarkerName { image1, image2 };
 
