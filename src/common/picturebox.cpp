@@ -87,8 +87,14 @@ void PictureBox::paintEvent(QPaintEvent *event)
     fitCanvas();
     requested_ = QRect();
     QPainter painter(this);
+    // One rectangle at a time: under a clip of several rectangles the raster
+    // engine blends line by line and farms large areas out to worker
+    // threads, which costs more than the copy itself.
+    for (const QRect &part : event->region()) {
+        painter.setClipRect(part);
+        painter.drawImage(drawingArea().topLeft(), canvas_.image());
+    }
     painter.setClipRegion(event->region());
-    painter.drawImage(drawingArea().topLeft(), canvas_.image());
     if (border_ > 0)
         drawSunkenBorder(painter, rect());
     if (hasFocus()) {
