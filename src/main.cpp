@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "window/accessibility.h"
 #include "window/mainwindow.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Ties the window to its installed desktop entry and icon (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vendral.Vendral"));
-    vendral::MainWindow window;
+    vendral::Accessibility accessibility;
+    vendral::MainWindow window(&accessibility);
     window.showMaximized();
     return app.exec();
 }

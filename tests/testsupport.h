@@ -145,9 +145,9 @@ inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
 // A window shown and active, as a user meets it: maximised, as the program
 // shows it and as its layout, computed for a window that covers the screen,
 // needs on a small screen.
-inline std::unique_ptr<vendral::MainWindow> shownWindow()
+inline std::unique_ptr<vendral::MainWindow> shownWindow(vendral::Accessibility *accessibility = nullptr)
 {
-    auto w = std::make_unique<vendral::MainWindow>();
+    auto w = std::make_unique<vendral::MainWindow>(accessibility);
     w->showMaximized();
     if (!QTest::qWaitForWindowActive(w.get()))
         qFatal("window not active");

@@ -47,11 +47,17 @@ struct Sent
 class RecordingSink
 {
 public:
-    RecordingSink() { AccessibleUpdates::instance()->setSink([this](QAccessibleEvent *e) { record(e); }); }
-    ~RecordingSink() { AccessibleUpdates::instance()->setSink(nullptr); }
+    explicit RecordingSink(AccessibleUpdates &updates)
+        : updates_(updates)
+    {
+        updates_.setSink([this](QAccessibleEvent *e) { record(e); });
+    }
+    ~RecordingSink() { updates_.setSink(nullptr); }
     QList<Sent> sent;
 
 private:
+    AccessibleUpdates &updates_;
+
     void record(QAccessibleEvent *event)
     {
         QString value;
@@ -84,6 +90,8 @@ protected:
 class TestAccessibility : public QObject
 {
     Q_OBJECT
+
+    Accessibility accessibility_;
 
 private slots:
     void namesAndDescriptions_data()
@@ -126,7 +134,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        MainWindow w;
+        MainWindow w(&accessibility_);
         QWidget *widget = testing::control(w, control);
         QCOMPARE(::name(widget), name);
         QCOMPARE(::description(widget), description);
@@ -136,7 +144,7 @@ private slots:
     // the menu item "c" says what it shows.
     void everyControlIsNamed()
     {
-        MainWindow w;
+        MainWindow w(&accessibility_);
         QStringList unnamed;
         for (QWidget *widget : w.centralWidget()->findChildren<QWidget *>()) {
             if (!(widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<PictureBox *>(widget))
@@ -160,7 +168,7 @@ private slots:
     // value lands on that angle.
     void dialsReportTheAngleTheirFieldShows()
     {
-        MainWindow w;
+        MainWindow w(&accessibility_);
         Form &f = w.form();
         QAccessibleInterface *dial = accessible(f.picFahrt);
         QCOMPARE(dial->role(), QAccessible::Dial);
@@ -193,7 +201,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(int, minimum);
         QFETCH(int, maximum);
-        MainWindow w;
+        MainWindow w(&accessibility_);
         QAccessibleValueInterface *value = accessible(testing::control(w, bar))->valueInterface();
         QVERIFY(value);
         QCOMPARE(value->minimumValue().toInt(), minimum);
@@ -211,7 +219,7 @@ private slots:
     // does the chart's summary.
     void markersAndChartTellWhereShipAndIslandAre()
     {
-        auto w = shownWindow();
+        auto w = shownWindow(&accessibility_);
         Form &f = w->form();
         f.image1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w->windowHandle(), Qt::Key_Right);
@@ -233,10 +241,10 @@ private slots:
     // but for caret moves of fields without the focus.
     void runsMergeTheirEvents()
     {
-        MainWindow w;
+        MainWindow w(&accessibility_);
         Form &f = w.form();
-        RecordingSink sink;
-        AccessibleUpdates *updates = AccessibleUpdates::instance();
+        RecordingSink sink(accessibility_.updates());
+        AccessibleUpdates *updates = &accessibility_.updates();
         QLineEdit *field = f.txtSchiffx;
         const auto textChange = [&](const QString &text) {
             QAccessibleTextUpdateEvent event(field, 0, field->text(), text);
@@ -296,7 +304,7 @@ private slots:
         QFETCH(bool, stopAtIsland);
         QFETCH(QString, report);
         Watchdog watchdog(30);
-        auto w = shownWindow();
+        auto w = shownWindow(&accessibility_);
         Form &f = w->form();
         prepare(*w, x, 76, 1, 0, 10, 60);
         f.Check1->setChecked(stopAtIsland);
@@ -330,7 +338,7 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, said);
-        auto w = shownWindow();
+        auto w = shownWindow(&accessibility_);
         Form &f = w->form();
         prepare(*w, 10, 10, 1, 0, 6, 1);
         NoticeShows shows;
@@ -350,7 +358,7 @@ private slots:
     // the box gives the focus back to the control that had it.
     void creditBoxReturnsAtOnceAndGivesTheFocusBack()
     {
-        auto w = shownWindow();
+        auto w = shownWindow(&accessibility_);
         Form &f = w->form();
         f.cmdStop->setFocus(Qt::TabFocusReason);
         f.cmdc->trigger();
@@ -371,7 +379,7 @@ private slots:
 
     void closingWhileTheCreditBoxIsOpen()
     {
-        auto w = shownWindow();
+        auto w = shownWindow(&accessibility_);
         w->form().cmdc->trigger();
         QVERIFY(QApplication::activeModalWidget());
         w->close();

@@ -29,8 +29,6 @@ std::string counted(double value, const char *one, const char *many)
     return wholeText(value) + ' ' + (value == 1 ? one : many);
 }
 
-std::string degreesText(double degrees) { return wholeText(degrees) + " Grad"; }
-
 // The angle a direction field shows, " 90°" read as 90.
 double shownDegrees(const VoyageFields &fields, Field field) { return floorInt(number(fields, field)); }
 
@@ -85,7 +83,57 @@ std::string tick(const VoyageFields &fields, Option option, const char *name)
     return std::string(name) + (fields.ticked(option) ? " ein" : " aus");
 }
 
+// The island's fields hold its corner; what is said of the island is its
+// middle.
+constexpr std::string_view kIslandCorner = "Ecke der Insel; die Mitte liegt 5 sm östlich, 4 sm südlich";
+
+constexpr ControlText kNames[] = {
+    {"txtFahrtx", "Kurs Ost"},
+    {"txtFahrty", "Kurs Nord"},
+    {"txtWinkel", "Kurs in Grad"},
+    {"txtFahrtv", "Fahrt durchs Wasser in Knoten"},
+    {"hscfahrtv", "Fahrt durchs Wasser in Knoten"},
+    {"txtStromx", "Strömung Ost"},
+    {"txtStromy", "Strömung Nord"},
+    {"txtStromW", "Strömungsrichtung in Grad"},
+    {"txtStromv", "Strömungsgeschwindigkeit in Knoten"},
+    {"hscstromv", "Strömungsgeschwindigkeit in Knoten"},
+    {"hscdt", "dt in Minuten"},
+    {"txtReisezeitd", "Reisezeit Tage"},
+    {"txtReisezeith", "Reisezeit Stunden"},
+    {"txtReisezeitmin", "Reisezeit Minuten"},
+    {"hscverz", "Verzögerung in Millisekunden"},
+    {"txtAbstand", "Entfernung zur Insel"},
+    {"txtFdW", "Fahrt d. Wasser"},
+    {"txtReiseweg", "Fahrt ü. Grund"},
+    {"image1", "Schiff"},
+    {"image2", "Insel"},
+    {"picFahrt", "Kurs"},
+    {"picStrom", "Strömungsrichtung"},
+    {"Check1", "automatisch anhalten"},
+    {"Command2", "Reisezeit und Strecken löschen"},
+    {"Command4", "Seekarte löschen"},
+    {"Frame2", "Zeitschritt, Verzögerung und Reisezeit"},
+    {"linpeil", "Peillinie zur Insel"},
+};
+
+constexpr ControlText kDescriptions[] = {
+    {"Command4", "Seekarte löschen und Strömung neu zeichnen"},
+    {"txtInselx", kIslandCorner},
+    {"txtInsely", kIslandCorner},
+};
+
 } // namespace
+
+std::string degreesText(double degrees) { return wholeText(degrees) + " Grad"; }
+
+std::string dialText(std::string_view name, int degrees) { return std::string(name) + ' ' + degreesText(degrees); }
+
+std::span<const ControlText> controlNames() { return kNames; }
+
+std::span<const ControlText> controlDescriptions() { return kDescriptions; }
+
+std::string_view creditsItemName() { return "Programmiert von"; }
 
 std::string placeText(double x, double y) { return "x " + tenths(x) + ", y " + tenths(y) + " sm"; }
 

@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 // What a screen reader says of the voyage. A blind student works a voyage
 // out from these texts alone, so they give every place in one frame of
@@ -14,6 +16,26 @@
 namespace vendral {
 
 class VoyageFields;
+
+// A whole angle with its unit: "180 Grad".
+std::string degreesText(double degrees);
+// A dial's name with the angle it shows: "Kurs 180 Grad".
+std::string dialText(std::string_view name, int degrees);
+
+// What a screen reader calls or tells of a control, by the control's name,
+// where its caption, its label or its tooltip would not say it.
+struct ControlText
+{
+    std::string_view control;
+    std::string_view text;
+};
+// The names of controls that have no caption or label of their own, or whose
+// caption is a sign ("x").
+std::span<const ControlText> controlNames();
+// Descriptions beyond a control's tooltip.
+std::span<const ControlText> controlDescriptions();
+// The menu item "c", named by what it shows.
+std::string_view creditsItemName();
 
 // A place to a tenth of a sm: "x 42.9, y 17.2 sm".
 std::string placeText(double x, double y);

@@ -15,7 +15,6 @@
 #include "window/fields.h"
 #include "window/form.h"
 #include "window/formvoyage.h"
-#include "window/mainwindow.h"
 #include "window/markerdrag.h"
 #include "window/notice.h"
 #include "window/scrollbars.h"
@@ -34,12 +33,13 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <utility>
-
-#include <cmath>
 
 namespace vendral {
 namespace {
+
+// The one the factory and the update handler serve, while it lives: Qt
+// calls both without an object to call them on.
+Accessibility *installed = nullptr;
 
 // The program's own widgets: picture boxes have no caption, so without a
 // name of their own they are named by their tooltip (not by the title of the
@@ -62,10 +62,6 @@ protected:
     virtual QString value() const = 0;
 };
 
-// The angle in the name, with its unit, since the AT-SPI bridge passes no
-// value text: "Kurs 180 Grad".
-QString degreesText(int degrees) { return QString::number(degrees) + QStringLiteral(" Grad"); }
-
 class AccessibleDial : public AccessibleBox, public QAccessibleValueInterface
 {
 public:
@@ -76,10 +72,12 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        // The angle in the name, with its unit, since the AT-SPI bridge
+        // passes no value text.
         const QString text = AccessibleBox::text(t);
         if (t != QAccessible::Name || !dial()->hasDirection())
             return text;
-        return text + QLatin1Char(' ') + degreesText(dial()->degrees());
+        return QString::fromStdString(dialText(text.toStdString(), dial()->degrees()));
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -96,27 +94,25 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 protected:
-    QString value() const override { return dial()->hasDirection() ? degreesText(degrees()) : QString(); }
+    QString value() const override
+    {
+        return dial()->hasDirection() ? QString::fromStdString(degreesText(degrees())) : QString();
+    }
 
 private:
     Dial *dial() const { return static_cast<Dial *>(widget()); }
     int degrees() const { return dial()->degrees(); }
 };
 
-// The window's fields, which hold where ship and island are.
-Form *formOf(const QWidget *widget)
-{
-    auto *window = qobject_cast<MainWindow *>(widget->window());
-    return window ? &window->form() : nullptr;
-}
-
 // A marker says where the voyage takes ship or island to be, in its name:
 // "Schiff bei x 42.9, y 17.2 sm", "Inselmitte bei x 85, y 76 sm".
 class AccessibleMarker : public AccessibleBox
 {
 public:
-    explicit AccessibleMarker(Marker *marker)
+    AccessibleMarker(Marker *marker, const Accessibility &accessibility)
         : AccessibleBox(marker, QAccessible::Graphic)
+        , accessibility_(accessibility)
+        , ship_(qobject_cast<ShipMarker *>(marker) != nullptr)
     {
     }
 
@@ -128,13 +124,15 @@ public:
 protected:
     QString value() const override
     {
-        Form *form = formOf(widget());
-        if (!form)
+        const VoyageFields *voyage = accessibility_.voyageOf(widget());
+        if (!voyage)
             return QString();
-        const FormVoyage voyage(*form);
-        const bool ship = widget() == form->image1;
-        return QString::fromStdString(ship ? shipText(voyage) : islandText(voyage));
+        return QString::fromStdString(ship_ ? shipText(*voyage) : islandText(*voyage));
     }
+
+private:
+    const Accessibility &accessibility_;
+    const bool ship_;
 };
 
 // The sea chart tells, in its description, where ship and island are, how
@@ -142,8 +140,9 @@ protected:
 class AccessibleChart : public AccessibleBox
 {
 public:
-    explicit AccessibleChart(PictureBox *chart)
+    AccessibleChart(PictureBox *chart, const Accessibility &accessibility)
         : AccessibleBox(chart, QAccessible::Chart)
+        , accessibility_(accessibility)
     {
     }
 
@@ -155,9 +154,12 @@ public:
 protected:
     QString value() const override
     {
-        Form *form = formOf(widget());
-        return form ? QString::fromStdString(chartSummary(FormVoyage(*form))) : QString();
+        const VoyageFields *voyage = accessibility_.voyageOf(widget());
+        return voyage ? QString::fromStdString(chartSummary(*voyage)) : QString();
     }
+
+private:
+    const Accessibility &accessibility_;
 };
 
 // The bearing line, while it shows, tells its bearing and length.
@@ -290,9 +292,9 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
     if (auto *dial = qobject_cast<Dial *>(object))
         return new AccessibleDial(dial);
     if (auto *marker = qobject_cast<Marker *>(object))
-        return new AccessibleMarker(marker);
+        return new AccessibleMarker(marker, *installed);
     if (auto *chart = qobject_cast<PictureBox *>(object))
-        return new AccessibleChart(chart);
+        return new AccessibleChart(chart, *installed);
     if (auto *line = qobject_cast<BearingLine *>(object))
         return new AccessibleBearingLine(line);
     if (auto *field = qobject_cast<QLineEdit *>(object))
@@ -310,13 +312,79 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
     return nullptr;
 }
 
+void toUpdates(QAccessibleEvent *event) { installed->updates().notify(event); }
+
 void nameByLabel(QWidget *control, const char *label)
 {
     if (auto *caption = control->window()->findChild<QLabel *>(QLatin1String(label)))
         caption->setBuddy(control);
 }
 
+QString said(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void announceChanges(AccessibleUpdates &updates, Form &form, VoyageRun *run, MarkerDrag *drag)
+{
+    const auto announce = [&updates](const std::string &message) { updates.announce(QString::fromStdString(message)); };
+    QObject::connect(drag, &MarkerDrag::placed, drag, [&updates](Marker *marker) {
+        updates.announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
+    });
+    QObject::connect(run, &VoyageRun::started, run, [&updates] { updates.hold(); });
+    QObject::connect(run, &VoyageRun::ended, run, [&updates, run](VoyageRun::End end) {
+        // The report goes out ahead of the values held back during the run,
+        // so a screen reader speaks it before it works through them. Closing
+        // leaves nobody to hear it, and perhaps no window to read it from.
+        if (end != VoyageRun::End::Closing)
+            updates.announce(QString::fromStdString(run->report()));
+        updates.release();
+    });
+    // A step during a run is told by the run's end.
+    QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {
+        if (run->depth() == 0)
+            announce(stepReport(FormVoyage(form)));
+    });
+    QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form, &updates] {
+        if (form.chkPeil->checkState() == Qt::Checked && !form.linpeil->isHidden())
+            updates.announce(QAccessible::queryAccessibleInterface(form.linpeil)->text(QAccessible::Name));
+    });
+    QObject::connect(form.cmdStart, &QAction::triggered, run,
+                     [&form, announce] { announce(startStateReport(FormVoyage(form))); });
+    QObject::connect(form.cmdEtap, &QAction::triggered, run, [announce] { announce(countersClearedReport()); });
+    QObject::connect(form.Command2, &QPushButton::clicked, run, [announce] { announce(countersClearedReport()); });
+}
+
 } // namespace
+
+Accessibility::Accessibility()
+{
+    if (installed)
+        qFatal("a program has one Accessibility");
+    installed = this;
+    QAccessible::installFactory(accessibleFor);
+    QAccessible::installUpdateHandler(toUpdates);
+}
+
+// Widgets that outlive it send their last events to the bridge.
+Accessibility::~Accessibility()
+{
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::removeFactory(accessibleFor);
+    installed = nullptr;
+}
+
+void Accessibility::serve(QWidget *window, Form &form, VoyageRun *run, MarkerDrag *drag)
+{
+    voyages_.erase(window);
+    voyages_.emplace(window, form);
+    announceChanges(updates_, form, run, drag);
+}
+
+void Accessibility::forget(const QWidget *window) { voyages_.erase(window); }
+
+const VoyageFields *Accessibility::voyageOf(const QWidget *widget) const
+{
+    const auto found = voyages_.find(widget->window());
+    return found == voyages_.end() ? nullptr : &found->second;
+}
 
 void nameControls(Form &f)
 {
@@ -327,42 +395,11 @@ void nameControls(Form &f)
     nameByLabel(f.chkPeil, "Label7_4");
     nameByLabel(f.txtdt, "Label8_0");
     nameByLabel(f.txtVerz, "Label1");
-    const std::pair<QWidget *, const char *> named[] = {
-        {f.txtFahrtx, "Kurs Ost"},
-        {f.txtFahrty, "Kurs Nord"},
-        {f.txtWinkel, "Kurs in Grad"},
-        {f.txtFahrtv, "Fahrt durchs Wasser in Knoten"},
-        {f.hscfahrtv, "Fahrt durchs Wasser in Knoten"},
-        {f.txtStromx, "Strömung Ost"},
-        {f.txtStromy, "Strömung Nord"},
-        {f.txtStromW, "Strömungsrichtung in Grad"},
-        {f.txtStromv, "Strömungsgeschwindigkeit in Knoten"},
-        {f.hscstromv, "Strömungsgeschwindigkeit in Knoten"},
-        {f.hscdt, "dt in Minuten"},
-        {f.txtReisezeitd, "Reisezeit Tage"},
-        {f.txtReisezeith, "Reisezeit Stunden"},
-        {f.txtReisezeitmin, "Reisezeit Minuten"},
-        {f.hscverz, "Verzögerung in Millisekunden"},
-        {f.txtAbstand, "Entfernung zur Insel"},
-        {f.txtFdW, "Fahrt d. Wasser"},
-        {f.txtReiseweg, "Fahrt ü. Grund"},
-        {f.image1, "Schiff"},
-        {f.image2, "Insel"},
-        {f.picFahrt, "Kurs"},
-        {f.picStrom, "Strömungsrichtung"},
-        {f.Check1, "automatisch anhalten"},
-        {f.Command2, "Reisezeit und Strecken löschen"},
-        {f.Command4, "Seekarte löschen"},
-        {f.Frame2, "Zeitschritt, Verzögerung und Reisezeit"},
-        {f.linpeil, "Peillinie zur Insel"},
-    };
-    for (const auto &[control, name] : named)
-        control->setAccessibleName(QString::fromUtf8(name));
-    f.Command4->setAccessibleDescription(QStringLiteral("Seekarte löschen und Strömung neu zeichnen"));
-    // The island's fields hold its corner; what is said of the island is its
-    // middle.
-    for (QLineEdit *field : {f.txtInselx, f.txtInsely})
-        field->setAccessibleDescription(QStringLiteral("Ecke der Insel; die Mitte liegt 5 sm östlich, 4 sm südlich"));
+    QWidget *window = f.picSee->window();
+    for (const ControlText &named : controlNames())
+        window->findChild<QWidget *>(said(named.control))->setAccessibleName(said(named.text));
+    for (const ControlText &described : controlDescriptions())
+        window->findChild<QWidget *>(said(described.control))->setAccessibleDescription(said(described.text));
     // The chart's description follows the positions and the distance.
     for (QLineEdit *field : {f.txtSchiffx, f.txtSchiffy, f.txtInselx, f.txtInsely, f.txtAbstand}) {
         QObject::connect(field, &QLineEdit::textChanged, f.picSee, [chart = f.picSee] {
@@ -372,51 +409,7 @@ void nameControls(Form &f)
     }
     // Menu bars show no tooltips: this one names the item for assistive
     // technology only.
-    f.cmdc->setToolTip(QStringLiteral("Programmiert von"));
-}
-
-void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
-{
-    const auto announce = [](const std::string &message) {
-        AccessibleUpdates::instance()->announce(QString::fromStdString(message));
-    };
-    QObject::connect(drag, &MarkerDrag::placed, drag, [](Marker *marker) {
-        AccessibleUpdates::instance()->announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
-    });
-    QObject::connect(run, &VoyageRun::started, run, [] { AccessibleUpdates::instance()->hold(); });
-    QObject::connect(run, &VoyageRun::ended, run, [run](VoyageRun::End end) {
-        // The report goes out ahead of the values held back during the run,
-        // so a screen reader speaks it before it works through them. Closing
-        // leaves nobody to hear it, and perhaps no window to read it from.
-        AccessibleUpdates *updates = AccessibleUpdates::instance();
-        if (end != VoyageRun::End::Closing)
-            updates->announce(QString::fromStdString(run->report()));
-        updates->release();
-    });
-    // A step during a run is told by the run's end.
-    QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {
-        if (run->depth() == 0)
-            announce(stepReport(FormVoyage(form)));
-    });
-    QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form] {
-        if (form.chkPeil->checkState() == Qt::Checked && !form.linpeil->isHidden())
-            AccessibleUpdates::instance()->announce(
-                QAccessible::queryAccessibleInterface(form.linpeil)->text(QAccessible::Name));
-    });
-    QObject::connect(form.cmdStart, &QAction::triggered, run,
-                     [&form, announce] { announce(startStateReport(FormVoyage(form))); });
-    QObject::connect(form.cmdEtap, &QAction::triggered, run, [announce] { announce(countersClearedReport()); });
-    QObject::connect(form.Command2, &QPushButton::clicked, run, [announce] { announce(countersClearedReport()); });
-}
-
-void installAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFor);
-        AccessibleUpdates::instance();
-        return true;
-    }();
-    Q_UNUSED(installed);
+    f.cmdc->setToolTip(said(creditsItemName()));
 }
 
 } // namespace vendral

@@ -15,25 +15,6 @@
 namespace vendral {
 namespace {
 
-// Qt hands an event to the update handler instead of the bridge; with the
-// handler out of the way for a moment, the same call reaches the bridge.
-void toBridge(QAccessibleEvent *event)
-{
-    const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(handler);
-}
-
-// Widgets that go with the application send their last events after the
-// instance has gone.
-void toUpdates(QAccessibleEvent *event)
-{
-    if (QCoreApplication::closingDown() || !qApp)
-        toBridge(event);
-    else
-        AccessibleUpdates::instance()->notify(event);
-}
-
 QString currentText(QObject *object)
 {
     if (auto *field = qobject_cast<QLineEdit *>(object))
@@ -57,23 +38,20 @@ bool merged(QAccessible::Event type)
 
 } // namespace
 
-AccessibleUpdates::AccessibleUpdates(QObject *parent)
-    : QObject(parent)
-    , sink_(toBridge)
+AccessibleUpdates::AccessibleUpdates()
+    : sink_(toBridge)
 {
-    setObjectName(QStringLiteral("accessibleUpdates"));
     timer_.setInterval(kInterval);
     connect(&timer_, &QTimer::timeout, this, [this] { flush(kBudget); });
 }
 
-AccessibleUpdates *AccessibleUpdates::instance()
+// Qt hands an event to the update handler instead of the bridge; with the
+// handler out of the way for a moment, the same call reaches the bridge.
+void AccessibleUpdates::toBridge(QAccessibleEvent *event)
 {
-    auto *updates = qApp->findChild<AccessibleUpdates *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!updates) {
-        updates = new AccessibleUpdates(qApp);
-        QAccessible::installUpdateHandler(toUpdates);
-    }
-    return updates;
+    const QAccessible::UpdateHandler handler = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(handler);
 }
 
 void AccessibleUpdates::setSink(Sink sink) { sink_ = sink ? std::move(sink) : Sink(toBridge); }

@@ -16,7 +16,8 @@
 namespace vendral {
 
 // Stands between the program's widgets and the platform's accessibility
-// bridge, for the whole application. A run makes thousands of steps a
+// bridge, for the whole application; Accessibility owns the one instance and
+// routes Qt's update handler to it. A run makes thousands of steps a
 // second, each rewriting a dozen read-outs, and a screen reader that is
 // sent all of that falls minutes behind and stops speaking. So while a run
 // lasts, the events of one object and kind are merged into one, and the
@@ -36,9 +37,10 @@ public:
 
     using Sink = std::function<void(QAccessibleEvent *)>;
 
-    // The application's one instance, made on first use and routed through
-    // Qt's update handler.
-    static AccessibleUpdates *instance();
+    AccessibleUpdates();
+
+    // Hands `event` to the platform's bridge past any update handler.
+    static void toBridge(QAccessibleEvent *event);
 
     // Where the events go; the platform's bridge unless replaced.
     void setSink(Sink sink);
@@ -60,8 +62,6 @@ public:
     void quiet(QObject *object) { quiet_ = object; }
 
 private:
-    explicit AccessibleUpdates(QObject *parent);
-
     using Key = std::tuple<QObject *, int, int>;
     struct Held
     {

@@ -11,8 +11,9 @@
 
 namespace vendral {
 
-FieldFocus::FieldFocus(QWidget *window)
+FieldFocus::FieldFocus(QWidget *window, AccessibleUpdates *updates)
     : QObject(window)
+    , updates_(updates)
 {
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
         field->installEventFilter(this);
@@ -24,8 +25,7 @@ bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *field = static_cast<QLineEdit *>(watched);
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
-    AccessibleUpdates *updates = AccessibleUpdates::instance();
-    updates->quiet(field);
+    quiet(field);
     if (field->isReadOnly() && event->type() == QEvent::FocusIn
         && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
         field->deselect();
@@ -37,8 +37,14 @@ bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
         if (field->isReadOnly())
             showStart(field);
     }
-    updates->quiet(nullptr);
+    quiet(nullptr);
     return true;
+}
+
+void FieldFocus::quiet(QObject *field)
+{
+    if (updates_)
+        updates_->quiet(field);
 }
 
 } // namespace vendral

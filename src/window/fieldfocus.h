@@ -9,6 +9,8 @@ class QWidget;
 
 namespace vendral {
 
+class AccessibleUpdates;
+
 // How the window's text fields take and give up the focus. A read-only field
 // shows the start of its text: the keyboard passes through these fields on
 // its way round the window, and one entered with Tab would otherwise show
@@ -23,11 +25,17 @@ class FieldFocus : public QObject
     Q_OBJECT
 
 public:
-    // Serves every text field inside `window` at the time of the call.
-    explicit FieldFocus(QWidget *window);
+    // Serves every text field inside `window` at the time of the call;
+    // keeps the caret and selection from `updates`, if any.
+    FieldFocus(QWidget *window, AccessibleUpdates *updates);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void quiet(QObject *field);
+
+    AccessibleUpdates *updates_;
 };
 
 } // namespace vendral

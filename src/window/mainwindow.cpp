@@ -52,10 +52,10 @@ constexpr Qt::WindowStates kLarge = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(Accessibility *accessibility, QWidget *parent)
     : QMainWindow(parent)
+    , accessibility_(accessibility)
 {
-    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vendral"));
     setWindowIcon(programIcon());
@@ -69,13 +69,14 @@ MainWindow::MainWindow(QWidget *parent)
     createControls(form_, this, client, scale_);
     nameControls(form_);
     new ButtonKeys(this);
-    new FieldFocus(this);
+    new FieldFocus(this, accessibility ? &accessibility->updates() : nullptr);
     drag_ = new MarkerDrag(form_, this);
     run_ = new VoyageRun(form_, this);
     wireControls();
     wireDials();
     wireMenu();
-    announceChanges(form_, run_, drag_);
+    if (accessibility)
+        accessibility->serve(this, form_, run_, drag_);
 
     startUp(form_, screenPixels, scale_);
     // The layout is computed for a window that covers the screen. Its normal
@@ -92,7 +93,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 // A run still on the stack ends when it finds its engine, a child of the
 // window, gone.
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (accessibility_)
+        accessibility_->forget(this);
+}
 
 void MainWindow::wireControls()
 {

@@ -13,18 +13,20 @@ class QMessageBox;
 
 namespace vendral {
 
+class Accessibility;
 class MarkerDrag;
 class VoyageRun;
 
 // The window "Vendral". Constructing it performs start-up; showing it is the
-// caller's business. Its public procedures are the program's named operations,
+// caller's business. Given an `accessibility`, which must outlive it, it is
+// told to assistive technology. Its public procedures are the program's named operations,
 // for the menu, the controls and tests alike.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(Accessibility *accessibility = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     void timeStep();
@@ -62,6 +64,7 @@ private:
     void noteMaximisedRoom();
 
     Form form_;
+    Accessibility *accessibility_ = nullptr;
     DesignScale scale_;
     MarkerDrag *drag_ = nullptr;
     VoyageRun *run_ = nullptr;
