@@ -113,11 +113,8 @@ private slots:
         QTest::newRow("time panel") << "Frame2" << "Zeitschritt, Verzögerung und Reisezeit" << "";
         QTest::newRow("bearing line") << "linpeil" << "Peillinie zur Insel" << "";
         QTest::newRow("heading") << "txtFahrtx" << "Kurs Ost" << "";
-        QTest::newRow("current speed") << "txtStromv" << "Strömungsgeschwindigkeit in Knoten" << "";
-        QTest::newRow("ground read-out") << "txtReiseweg" << "Fahrt ü. Grund" << "";
         // Bars and dials with their units; the mouse hint stays the description.
         QTest::newRow("speed bar") << "hscfahrtv" << "Fahrt durchs Wasser in Knoten" << "";
-        QTest::newRow("delay bar") << "hscverz" << "Verzögerung in Millisekunden" << "";
         QTest::newRow("course dial") << "picFahrt" << "Kurs 90 Grad" << "Zeiger greifen, Kurs einstellen";
         QTest::newRow("current dial") << "picStrom" << "Strömungsrichtung 0 Grad"
                                       << "Zeiger greifen, Strömungsrichtung einstellen";

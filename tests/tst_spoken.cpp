@@ -171,9 +171,12 @@ TEST(startStateIsReported)
                             "automatisch anhalten ein."));
 }
 
-TEST(bearingLineIsTold)
+// The bearing line and the dials tell their angles in whole degrees.
+TEST(anglesAreTold)
 {
     CHECK_EQ((bearingLineText(11, 9, 85, 75)), std::string("Peillinie 48 Grad, 99 sm"));
+    CHECK_EQ((dialText("Kurs", 0)), std::string("Kurs 0 Grad"));
+    CHECK_EQ((dialText("Strömungsrichtung", 359)), std::string("Strömungsrichtung 359 Grad"));
 }
 } // namespace
 

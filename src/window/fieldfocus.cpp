@@ -25,7 +25,8 @@ bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *field = static_cast<QLineEdit *>(watched);
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
-    quiet(field);
+    if (updates_)
+        updates_->quiet(field);
     if (field->isReadOnly() && event->type() == QEvent::FocusIn
         && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
         field->deselect();
@@ -37,14 +38,9 @@ bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
         if (field->isReadOnly())
             showStart(field);
     }
-    quiet(nullptr);
-    return true;
-}
-
-void FieldFocus::quiet(QObject *field)
-{
     if (updates_)
-        updates_->quiet(field);
+        updates_->quiet(nullptr);
+    return true;
 }
 
 } // namespace vendral

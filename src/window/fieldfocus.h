@@ -33,8 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void quiet(QObject *field);
-
     AccessibleUpdates *updates_;
 };
 

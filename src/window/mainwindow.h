@@ -18,9 +18,9 @@ class MarkerDrag;
 class VoyageRun;
 
 // The window "Vendral". Constructing it performs start-up; showing it is the
-// caller's business. Given an `accessibility`, which must outlive it, it is
-// told to assistive technology. Its public procedures are the program's named operations,
-// for the menu, the controls and tests alike.
+// caller's business; given an `accessibility`, which must outlive it, it is
+// told to assistive technology. Its public procedures are the program's named
+// operations, for the menu, the controls and tests alike.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
