@@ -7,10 +7,11 @@
 // reading order; and the fitting of a caption to its control.
 #include "testsupport.h"
 
+#include "common/sunkenborder.h"
+#include "design/layout.h"
 #include "simulation/referencepoints.h"
 #include "window/artwork.h"
 #include "window/captionfit.h"
-#include "window/startup.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -102,26 +103,6 @@ private slots:
                                                .arg(got.isEmpty() ? QStringLiteral("no font") : got, wanted)));
     }
 
-    // The design's own example: 1024 x 768 pixels at 15 twips each.
-    void workedExample()
-    {
-        const ContainerLayout frame3 = layoutFor("Frame3", 15360, 11520);
-        QCOMPARE(frame3.top, 57.6f);
-        QCOMPARE(frame3.left, 307.2f);
-        QCOMPARE(frame3.width, 4915.2f);
-        QCOMPARE(frame3.height, 5875.2f);
-        const ContainerLayout chart = layoutFor("picSee", 15360, 11520);
-        QCOMPARE(chart.top, 172.8f);
-        QCOMPARE(chart.left, 5529.6f);
-        QCOMPARE(chart.width, 9523.2f);
-        QCOMPARE(chart.height, 9676.8f);
-        const ContainerLayout time = layoutFor("Frame2", 15360, 11520);
-        QCOMPARE(time.top, 9792.0f);
-        QCOMPARE(time.height, 691.2f);
-        // The chart of 635 x 645 pixels draws inside its border of 2.
-        QCOMPARE(designChartArea(), QSize(631, 641));
-    }
-
     // The markers keep the size in sm they have on the design's chart, in
     // their own proportions: at least that size across and up, exactly it
     // (to the pixel) on one of the two. The island's box keeps its design
@@ -140,11 +121,11 @@ private slots:
         QFETCH(QSize, design);
         MainWindow w;
         const QSizeF area = w.form().picSee->drawingArea().size();
-        const QSizeF designArea = designChartArea();
+        const vendral::design::PixelSize designArea = vendral::design::designChartArea(kSunkenBorder);
         const QSize size = control(w, marker)->size();
         // In pixels of this chart: the design size in sm, and one pixel.
-        const double across = design.width() * area.width() / designArea.width();
-        const double up = design.height() * area.height() / designArea.height();
+        const double across = design.width() * area.width() / designArea.width;
+        const double up = design.height() * area.height() / designArea.height;
         QVERIFY2(size.width() >= across - 1 && size.height() >= up - 1, qPrintable(marker));
         QVERIFY2(qAbs(size.width() - across) <= 1 || qAbs(size.height() - up) <= 1, qPrintable(marker));
         const double ratio = double(design.width()) / design.height();

@@ -5,6 +5,7 @@
 
 #include "common/clipping.h"
 #include "common/picturebox.h"
+#include "design/palette.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -17,16 +18,9 @@ namespace vendral {
 namespace {
 
 // Pictures on the chart are drawn on its blue.
-constexpr QRgb kSea = 0xFF0000FF;
+constexpr QRgb kSea = qRgb(palette::kChartBlue.red, palette::kChartBlue.green, palette::kChartBlue.blue);
 
 } // namespace
-
-double markerMagnification(const QSizeF &chart, const QSizeF &design)
-{
-    if (chart.isEmpty() || design.isEmpty())
-        return 1;
-    return std::max(chart.width() / design.width(), chart.height() / design.height());
-}
 
 Marker::Marker(PictureBox *chart)
     : QWidget(chart)

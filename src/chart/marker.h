@@ -13,22 +13,11 @@ namespace vendral {
 
 class PictureBox;
 
-// How much larger a marker is drawn on a chart whose drawing area is `chart`
-// than on the design's chart, whose drawing area is `design` (both in
-// pixels), so that it keeps its size in sm. Where the chart's scale differs
-// across and up, the larger of the two ratios: a point that the voyage puts
-// at a fixed distance in sm from a marker's corner then lies, measured in
-// the marker's own picture, at most as far from the corner on either axis as
-// on the design's chart, so a point on the picture there stays on it on any
-// chart. The smaller ratio would push such points out of the picture on a
-// wide screen. 1 for an empty area.
-double markerMagnification(const QSizeF &chart, const QSizeF &design);
-
 // A marker lying on the sea chart (ship or island). Its position is its
 // top-left corner (Left, Top) in chart units, kept in single precision
 // exactly as given; it follows the chart's scale. It paints its picture, if
 // it has one, or else its background colour. Where the picture shows the
-// chart's own blue, RGB(0, 0, 255), the marker is clear: the chart and the
+// chart's own blue (palette::kChartBlue), the marker is clear: the chart and the
 // controls below it show through, while the marker still takes the pointer
 // over its whole box. It takes the focus, and the arrow keys ask to move it
 // by 1 sm. It is drawn at its design size times a magnification, a picture

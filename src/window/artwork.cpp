@@ -3,6 +3,9 @@
 
 #include "window/artwork.h"
 
+#include "design/palette.h"
+#include "window/designscale.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -10,7 +13,7 @@
 namespace vendral {
 namespace {
 
-const QColor kSea(0, 0, 255);
+const QColor kSea = toQColor(palette::kChartBlue);
 const QColor kShore(80, 140, 255);
 const QColor kLand(30, 150, 40);
 const QColor kInterior(120, 105, 35);

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QRectF>
-
 class QMainWindow;
 class QWidget;
 
@@ -13,14 +11,8 @@ namespace vendral {
 class DesignScale;
 struct Form;
 
-// The design place of a top-level container ("Frame3", "Frame4", "Frame2",
-// "picSee") in twips, which its contents were laid out for; an empty
-// rectangle for any other name.
-QRectF containerDesign(const char *name);
-
-// Creates every control of the window in its container at its design place,
-// with captions, tooltips, colours, fonts and settings, and the menu bar, at
-// the given scale.
+// Creates every control of the design's table in its container at its design
+// place, at the given scale, with the menu bar and the reading order.
 void createControls(Form &form, QMainWindow *window, QWidget *client, const DesignScale &scale);
 
 } // namespace vendral

@@ -3,27 +3,11 @@
 
 #include "window/designscale.h"
 
-#include <algorithm>
-#include <cmath>
+#include <QStringList>
 
 namespace vendral {
 
-DesignScale::DesignScale(double factor)
-    : factor_(std::clamp(factor, 0.0, 1.0))
-{
-}
-
-int DesignScale::pixels(double twips) const
-{
-    return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
-}
-
-QRect DesignScale::rect(double left, double top, double width, double height) const
-{
-    const int x = pixels(left);
-    const int y = pixels(top);
-    return QRect(x, y, pixels(left + width) - x, pixels(top + height) - y);
-}
+QRect DesignScale::rect(const TwipsRect &twips) const { return toQRect(twips_.rect(twips)); }
 
 QFont DesignScale::font(double points, bool bold) const
 {
@@ -31,7 +15,7 @@ QFont DesignScale::font(double points, bool bold) const
     // Where the classic font is missing, a metric-compatible sans serif.
     font.setFamilies(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points * factor_);
+    font.setPointSizeF(points * factor());
     font.setBold(bold);
     // Plain Latin read-outs need no shaping; a continuous run rewrites
     // several of them thousands of times a second.

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QSize>
 #include <QSizeF>
 
 namespace vendral {
@@ -18,21 +17,7 @@ struct Form;
 // at the design's scale.
 void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale);
 
-// The design's scale for a screen of this many device-independent pixels:
-// the largest factor, at most 1, at which every top-level container's design
-// place fits the room the layout gives it on that screen.
+// The design's scale for a screen of this many device-independent pixels.
 double designScaleFor(const QSizeF &screenPixels);
-
-// The chart's drawing area in pixels on the 1024 x 768 screen the design was
-// drawn for: the markers' design sizes are their sizes there.
-QSize designChartArea();
-
-// The containers' places in the window for a screen of W x H twips, as
-// fractions of the screen; exposed for the layout tests.
-struct ContainerLayout
-{
-    float top, left, width, height; // twips
-};
-ContainerLayout layoutFor(const char *container, double screenWidthTwips, double screenHeightTwips);
 
 } // namespace vendral
