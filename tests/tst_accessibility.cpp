@@ -161,7 +161,7 @@ private slots:
     void dialsReportTheAngleTheirFieldShows()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         QAccessibleInterface *dial = accessible(f.picFahrt);
         QCOMPARE(dial->role(), QAccessible::Dial);
         w.setCourse(0.001, -1);
@@ -212,7 +212,7 @@ private slots:
     void markersAndChartTellWhereShipAndIslandAre()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         f.image1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w->windowHandle(), Qt::Key_Right);
         QTest::keyClick(w->windowHandle(), Qt::Key_Up);
@@ -234,7 +234,7 @@ private slots:
     void runsMergeTheirEvents()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         RecordingSink sink;
         AccessibleUpdates *updates = AccessibleUpdates::instance();
         QLineEdit *field = f.txtSchiffx;
@@ -297,7 +297,7 @@ private slots:
         QFETCH(QString, report);
         Watchdog watchdog(30);
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         prepare(*w, x, 76, 1, 0, 10, 60);
         f.Check1->setChecked(stopAtIsland);
         if (x < 50)
@@ -331,7 +331,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, said);
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         prepare(*w, 10, 10, 1, 0, 6, 1);
         NoticeShows shows;
         if (auto *action = w->findChild<QAction *>(command)) {
@@ -351,7 +351,7 @@ private slots:
     void creditBoxReturnsAtOnceAndGivesTheFocusBack()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         f.cmdStop->setFocus(Qt::TabFocusReason);
         f.cmdc->trigger();
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

@@ -43,7 +43,7 @@ private slots:
         QFETCH(bool, sailFirst);
         QFETCH(QStringList, kept);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         if (sailFirst) {
             sail(w);
             f.chkAuto->setChecked(true);
@@ -63,8 +63,8 @@ private slots:
         QCOMPARE(QPointF(f.image1->left(), f.image1->top()), QPointF(10, 10));
         QCOMPARE(QPointF(f.image2->left(), f.image2->top()), QPointF(80, 80));
         QVERIFY(f.linpeil->isHidden());
-        QCOMPARE(f.voyage.travelTime, 0.0);
-        QCOMPARE(f.voyage.stopRequested, 0);
+        QCOMPARE(w.voyage().state().travelTime, 0.0);
+        QCOMPARE(w.voyage().state().stopRequested, 0);
         QCOMPARE((QStringList{text(w, "txtFahrtv"), text(w, "txtStromv"), text(w, "txtdt"), text(w, "txtVerz")}), kept);
         if (!sailFirst)
             return;
@@ -88,7 +88,7 @@ private slots:
     {
         QFETCH(QString, how);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         sail(w);
         const QString ship = text(w, "txtSchiffx");
         const QString distance = text(w, "txtAbstand");

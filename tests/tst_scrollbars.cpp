@@ -27,7 +27,7 @@ private slots:
     void speedBarHasItsMaximumOnTop()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         w.show();
         QCOMPARE(text(w, "txtFahrtv"), QStringLiteral("1"));
         clickPart(f.hscfahrtv, QStyle::SC_ScrollBarSubLine); // the upper arrow

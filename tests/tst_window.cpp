@@ -137,7 +137,7 @@ private slots:
     void fieldStyles()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         QCOMPARE(f.txtFahrtx->font().pointSizeF(), 9.6);
         QVERIFY(f.txtFahrtx->font().bold());
         QVERIFY(!f.txtWinkel->font().bold());

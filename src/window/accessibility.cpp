@@ -104,10 +104,10 @@ private:
 };
 
 // The window's fields, which hold where ship and island are.
-Form *formOf(const QWidget *widget)
+const FormVoyage *voyageOf(const QWidget *widget)
 {
     auto *window = qobject_cast<MainWindow *>(widget->window());
-    return window ? &window->form() : nullptr;
+    return window ? &window->voyage() : nullptr;
 }
 
 // A marker says where the voyage takes ship or island to be, in its name:
@@ -128,12 +128,11 @@ public:
 protected:
     QString value() const override
     {
-        Form *form = formOf(widget());
-        if (!form)
+        const FormVoyage *voyage = voyageOf(widget());
+        if (!voyage)
             return QString();
-        const FormVoyage voyage(*form);
-        const bool ship = widget() == form->image1;
-        return QString::fromStdString(ship ? shipText(voyage) : islandText(voyage));
+        const bool ship = widget() == voyage->form().image1;
+        return QString::fromStdString(ship ? shipText(*voyage) : islandText(*voyage));
     }
 };
 
@@ -155,8 +154,8 @@ public:
 protected:
     QString value() const override
     {
-        Form *form = formOf(widget());
-        return form ? QString::fromStdString(chartSummary(FormVoyage(*form))) : QString();
+        const FormVoyage *voyage = voyageOf(widget());
+        return voyage ? QString::fromStdString(chartSummary(*voyage)) : QString();
     }
 };
 
@@ -375,8 +374,9 @@ void nameControls(Form &f)
     f.cmdc->setToolTip(QStringLiteral("Programmiert von"));
 }
 
-void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
+void announceChanges(const FormVoyage &voyage, VoyageRun *run, MarkerDrag *drag)
 {
+    const Form &form = voyage.form();
     const auto announce = [](const std::string &message) {
         AccessibleUpdates::instance()->announce(QString::fromStdString(message));
     };
@@ -394,17 +394,17 @@ void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag)
         updates->release();
     });
     // A step during a run is told by the run's end.
-    QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {
+    QObject::connect(form.Command1, &QPushButton::clicked, run, [&voyage, run, announce] {
         if (run->depth() == 0)
-            announce(stepReport(FormVoyage(form)));
+            announce(stepReport(voyage));
     });
-    QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form] {
+    QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form = voyage.form()] {
         if (form.chkPeil->checkState() == Qt::Checked && !form.linpeil->isHidden())
             AccessibleUpdates::instance()->announce(
                 QAccessible::queryAccessibleInterface(form.linpeil)->text(QAccessible::Name));
     });
     QObject::connect(form.cmdStart, &QAction::triggered, run,
-                     [&form, announce] { announce(startStateReport(FormVoyage(form))); });
+                     [&voyage, announce] { announce(startStateReport(voyage)); });
     QObject::connect(form.cmdEtap, &QAction::triggered, run, [announce] { announce(countersClearedReport()); });
     QObject::connect(form.Command2, &QPushButton::clicked, run, [announce] { announce(countersClearedReport()); });
 }

@@ -17,6 +17,7 @@ namespace vendral {
 void installAccessibility();
 
 struct Form;
+class FormVoyage;
 
 // Names every control for assistive technology: its caption, else the
 // caption of the label beside it, else its tooltip; controls without any of
@@ -32,6 +33,6 @@ class MarkerDrag;
 // line when it is switched on; what the menu commands and the counters' "x"
 // did. Called once the controls are wired, so that each is told after it
 // has happened.
-void announceChanges(Form &form, VoyageRun *run, MarkerDrag *drag);
+void announceChanges(const FormVoyage &voyage, VoyageRun *run, MarkerDrag *drag);
 
 } // namespace vendral

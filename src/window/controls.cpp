@@ -12,7 +12,6 @@
 #include "window/designscale.h"
 #include "window/form.h"
 #include "window/scrollbars.h"
-#include "window/windowstyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -360,17 +359,6 @@ void chainFocus(const Form &f)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void applyWindowStyle(Form &f, QMainWindow *window)
-{
-    // Owned by the window and made after the widgets that use it: the window
-    // deletes its children in the order they were made, so it outlives them.
-    auto *style = new WindowStyle;
-    style->setParent(window);
-    for (QScrollBar *bar : {f.hscfahrtv, f.hscstromv, f.hscdt, f.hscverz})
-        bar->setStyle(style);
-    window->menuBar()->setStyle(style);
-}
-
 } // namespace
 
 QRectF containerDesign(const char *name)
@@ -390,7 +378,6 @@ void createControls(Form &form, QMainWindow *window, QWidget *client, const Desi
     createTimePanel(scale, form, client);
     createChart(scale, form, client);
     createMenu(form, window);
-    applyWindowStyle(form, window);
     chainFocus(form);
     for (QWidget *control : client->findChildren<QWidget *>())
         if (control != form.Check1) // only its box shows, by design

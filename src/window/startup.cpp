@@ -8,13 +8,13 @@
 #include "common/sunkenborder.h"
 #include "dials/dial.h"
 #include "dials/dialface.h"
+#include "simulation/handlers.h"
 #include "simulation/islanddistance.h"
 #include "window/controls.h"
 #include "window/designscale.h"
 #include "window/form.h"
 #include "window/formvoyage.h"
-#include "window/handlers.h"
-#include "window/initialstate.h"
+#include "window/scrollbars.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -107,7 +107,7 @@ double designScaleFor(const QSizeF &screenPixels)
     return factor;
 }
 
-void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
+void startUp(Form &form, FormVoyage &voyage, const QSizeF &screenPixels, const DesignScale &scale)
 {
     form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
     form.picFahrt->setFace(courseDialFace());
@@ -125,10 +125,9 @@ void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
     placeChartControls(form, scale);
     form.picSee->setScale(0, 100, 100, 0);
 
-    resetToStart(form);
-    FormVoyage voyage(form);
+    resetToStart(voyage, voyage, voyage);
     showIslandDistance(voyage);
-    currentSpeedChanged(form);
+    currentSpeedChanged(voyage, voyage, scrollValue(form.hscstromv));
 }
 
 } // namespace vendral
