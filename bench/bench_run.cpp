@@ -90,8 +90,8 @@ struct Mark
 class Phase
 {
 public:
-    Phase(TimingApplication &app, vendral::Form &form, const char *name)
-        : app_(app), form_(form), name_(name)
+    Phase(TimingApplication &app, const vendral::VoyageState &state, const char *name)
+        : app_(app), state_(state), name_(name)
     {
         clock_.start();
         mark();
@@ -100,7 +100,7 @@ public:
     void mark()
     {
         marks_.push_back(
-            {clock_.nsecsElapsed() / 1e9, form_.voyage.travelTime, app_.paintNanoseconds, app_.repaints, residentKiB()});
+            {clock_.nsecsElapsed() / 1e9, state_.travelTime, app_.paintNanoseconds, app_.repaints, residentKiB()});
     }
     double elapsed() const { return clock_.nsecsElapsed() / 1e9; }
 
@@ -120,7 +120,7 @@ public:
 
 private:
     TimingApplication &app_;
-    vendral::Form &form_;
+    const vendral::VoyageState &state_;
     const char *name_;
     QElapsedTimer clock_;
     std::vector<Mark> marks_;
@@ -129,8 +129,8 @@ private:
 // A continuous run that "Stop" ends after `seconds`, sampled once a second.
 double timedRun(TimingApplication &app, vendral::MainWindow &window, const char *name, int seconds)
 {
-    vendral::Form &f = window.form();
-    Phase phase(app, f, name);
+    const vendral::Form &f = window.form();
+    Phase phase(app, window.voyage().state(), name);
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, &window, [&] {
         phase.mark();
@@ -164,7 +164,7 @@ double coreRate(testing::Sea &sea, int seconds)
 // each move painted before the next, for `seconds`: moves per second.
 double dragRate(TimingApplication &app, vendral::MainWindow &window, int seconds)
 {
-    vendral::Form &f = window.form();
+    const vendral::Form &f = window.form();
     const auto send = [](QWidget *to, QEvent::Type type, const QPointF &pos, Qt::MouseButtons buttons) {
         QMouseEvent event(type, pos, to->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(to, &event);
@@ -207,14 +207,14 @@ int main(int argc, char *argv[])
     window.showMaximized();
     for (int i = 0; i < 50; ++i)
         QApplication::processEvents();
-    vendral::Form &f = window.form();
+    const vendral::Form &f = window.form();
     app.chart = f.picSee;
 
     vendral::setScrollValue(f.hscfahrtv, 0);
     vendral::setScrollValue(f.hscstromv, 0);
     double direct = 0;
     {
-        Phase phase(app, f, "direct: timeStep() in a loop, ship lying still");
+        Phase phase(app, window.voyage().state(), "direct: timeStep() in a loop, ship lying still");
         for (double next = 1; next <= seconds;) {
             for (int i = 0; i < 1000; ++i)
                 window.timeStep();

@@ -94,6 +94,7 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         corners[int(marker)][0] = left;
         corners[int(marker)][1] = top;
     }
+    void show(MarkerName) override {}
 
     void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb) override
     {

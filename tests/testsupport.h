@@ -159,7 +159,7 @@ inline std::unique_ptr<vendral::MainWindow> shownWindow(vendral::Accessibility *
 inline void prepare(vendral::MainWindow &w, double x, double y, double hx, double hy, int speed, int dt,
                     int currentSpeed = 0)
 {
-    vendral::Form &f = w.form();
+    const vendral::Form &f = w.form();
     f.chkAuto->setChecked(false);
     vendral::setScrollValue(f.hscfahrtv, speed);
     vendral::setScrollValue(f.hscdt, dt);

@@ -166,7 +166,7 @@ private slots:
     void dialsReportTheAngleTheirFieldShows()
     {
         MainWindow w(&accessibility_);
-        Form &f = w.form();
+        const Form &f = w.form();
         QAccessibleInterface *dial = accessible(f.picFahrt);
         QCOMPARE(dial->role(), QAccessible::Dial);
         w.setCourse(0.001, -1);
@@ -217,7 +217,7 @@ private slots:
     void markersAndChartTellWhereShipAndIslandAre()
     {
         auto w = shownWindow(&accessibility_);
-        Form &f = w->form();
+        const Form &f = w->form();
         f.image1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w->windowHandle(), Qt::Key_Right);
         QTest::keyClick(w->windowHandle(), Qt::Key_Up);
@@ -239,7 +239,7 @@ private slots:
     void runsMergeTheirEvents()
     {
         MainWindow w(&accessibility_);
-        Form &f = w.form();
+        const Form &f = w.form();
         RecordingSink sink(accessibility_.updates());
         AccessibleUpdates *updates = &accessibility_.updates();
         QLineEdit *field = f.txtSchiffx;
@@ -302,7 +302,7 @@ private slots:
         QFETCH(QString, report);
         Watchdog watchdog(30);
         auto w = shownWindow(&accessibility_);
-        Form &f = w->form();
+        const Form &f = w->form();
         prepare(*w, x, 76, 1, 0, 10, 60);
         f.Check1->setChecked(stopAtIsland);
         if (x < 50)
@@ -336,7 +336,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, said);
         auto w = shownWindow(&accessibility_);
-        Form &f = w->form();
+        const Form &f = w->form();
         prepare(*w, 10, 10, 1, 0, 6, 1);
         NoticeShows shows;
         if (auto *action = w->findChild<QAction *>(command)) {
@@ -356,7 +356,7 @@ private slots:
     void creditBoxReturnsAtOnceAndGivesTheFocusBack()
     {
         auto w = shownWindow(&accessibility_);
-        Form &f = w->form();
+        const Form &f = w->form();
         f.cmdStop->setFocus(Qt::TabFocusReason);
         f.cmdc->trigger();
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

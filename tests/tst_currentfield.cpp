@@ -64,7 +64,7 @@ private slots:
     {
         QFETCH(int, speed);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         setScrollValue(f.hscstromv, speed);
         QCOMPARE(text(w, "txtStromv"), QStringLiteral(" %1").arg(speed));
         // Current toward north: vertical streaks, speed + 1 sm long, whose
@@ -81,7 +81,7 @@ private slots:
     void noCurrentNoStreaks()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         setScrollValue(f.hscstromv, 0);
         QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 0"));
         QCOMPARE(countColour(*f.picSee, kStreak), 0);
@@ -107,7 +107,7 @@ private slots:
     void directionChangeRedrawsElsewhere()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         const QImage before = f.picSee->canvas().image();
         QSignalSpy redraws(f.txtStromx, &QLineEdit::textChanged);
         w.setCurrent(1, 0);
@@ -120,7 +120,7 @@ private slots:
     void redrawWipesTheTrack()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 6, 10, 1);
         w.timeStep();
         QVERIFY(countColour(*f.picSee, kYellow) > 10);
@@ -131,7 +131,7 @@ private slots:
     void chartButtonNormalisesAndWipes()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 6, 10, 1);
         f.chkPeil->setChecked(true);
         w.timeStep();
@@ -157,7 +157,7 @@ private slots:
     void chartButtonWithZeroVector()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         f.txtStromx->setText(QString());
         f.txtStromy->setText(QStringLiteral("abc"));
         QTest::mouseClick(f.Command4, Qt::LeftButton);
@@ -192,7 +192,7 @@ private slots:
         QFETCH(bool, streaks);
         Watchdog watchdog(60);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         f.txtStromv->setText(speed);
         f.txtStromx->setText(east);
         f.txtStromy->setText(north);

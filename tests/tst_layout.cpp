@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, ship);
         QFETCH(QPointF, offset);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
         const QPointF p = f.picSee->toPixel(marker->left() + offset.x(), marker->top() + offset.y()) - marker->pos();
         const QSizeF size = marker->size();
@@ -184,7 +184,7 @@ private slots:
     void trackEndsUnderTheShip()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 6, 10);
         w.timeStep();
         const QImage &image = f.picSee->canvas().image();
@@ -295,7 +295,7 @@ private slots:
     void chartControlsInItsCorners()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         const QRect area = f.picSee->drawingArea();
         QCOMPARE(f.txtAbstand->pos(), area.topLeft());
         QCOMPARE(f.txtFdW->geometry().topLeft(), f.txtAbstand->geometry().bottomLeft() + QPoint(0, 1));

@@ -43,7 +43,7 @@ private slots:
     void dropAt42_9And17_2()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         w.markerDrag()->dragDrop(f.image1, 42.9, 17.2);
         QCOMPARE(f.image1->left(), 42.9f);
         QCOMPARE(f.image1->top(), 17.2f);
@@ -56,7 +56,7 @@ private slots:
     void draggingTheShipWithTheMouse()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
         QVERIFY(w->markerDrag()->dragging());
@@ -82,7 +82,7 @@ private slots:
     void draggingTheIslandUpdatesTheDistance()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::RightButton, {}, onChart(*w, 81, 79));
         QVERIFY(w->markerDrag()->dragging());
@@ -113,7 +113,7 @@ private slots:
     {
         QFETCH(QString, target);
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         QWindow *window = w->windowHandle();
         QTest::mousePress(window, Qt::LeftButton, {}, centreOf(*w, f.image1));
         const QPoint open = onChart(*w, 50.5, 50.5);
@@ -134,7 +134,7 @@ private slots:
     {
         auto window = shownWindow();
         MainWindow &w = *window;
-        Form &f = w.form();
+        const Form &f = w.form();
         QTest::mousePress(f.image2, Qt::LeftButton, {}, QPoint(5, 5));
         const QPoint p = f.picSee->toPixel(30.5, 40.5).toPoint();
         QTest::mouseMove(f.picSee, p);
@@ -157,7 +157,7 @@ private slots:
     {
         QFETCH(Qt::MouseButton, button);
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         QWindow *window = w->windowHandle();
         const QPoint box = centreOf(*w, f.Check1);
         QTest::mouseClick(window, button, {}, box);
@@ -177,7 +177,7 @@ private slots:
     void islandSeaShowsWhatLiesBeneath()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         const QImage picture = islandPicture();
         const QRect box = f.image2->geometry();
         // Picture pixels to the island's device pixels.
@@ -265,7 +265,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(QPointF, corner);
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         Marker *marker = ship ? static_cast<Marker *>(f.image1) : f.image2;
         for (int i = 0; i < 80 && QApplication::focusWidget() != marker; ++i)
             QTest::keyClick(w->windowHandle(), Qt::Key_Tab);
@@ -282,7 +282,7 @@ private slots:
     void keysKeepTheMarkerOnTheChart()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         f.image1->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 15; ++i) {
             QTest::keyClick(w->windowHandle(), Qt::Key_Left);
@@ -296,7 +296,7 @@ private slots:
     void bearingLineShowsAndHides()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         QTest::mouseClick(f.chkPeil, Qt::LeftButton);
         QVERIFY(!f.linpeil->isHidden());
         QCOMPARE(f.linpeil->x1(), 11.0f);
@@ -341,7 +341,7 @@ private slots:
         QFETCH(QPointF, ship);
         QFETCH(QPointF, island);
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         f.image1->moveTo(float(ship.x()), float(ship.y()));
         f.image2->moveTo(float(island.x()), float(island.y()));
         w.steerToIsland();
@@ -353,7 +353,7 @@ private slots:
     void tickingTheAutopilotSteersAtOnce()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         QTest::mouseClick(f.chkAuto, Qt::LeftButton); // off: heading unchanged
         QCOMPARE(text(w, "txtWinkel"), QStringLiteral(" 90°"));
         QTest::mouseClick(f.chkAuto, Qt::LeftButton); // on: toward (85, 76)

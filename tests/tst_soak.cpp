@@ -159,7 +159,7 @@ private:
     // (a click on the bar's left end, then Home), so that the soak stays quick.
     void keepDelayShort()
     {
-        if (delayMilliseconds(f_) <= 2)
+        if (RunRules::delay(w_.voyage()) <= 2)
             return;
         QTest::mouseClick(window_, Qt::LeftButton, {}, inWindow(f_.hscverz, QPointF(0.05, 0.5)));
         QTest::keyClick(window_, Qt::Key_Home);
@@ -261,7 +261,7 @@ private:
     }
 
     MainWindow &w_;
-    Form &f_;
+    const Form &f_;
     QWindow *window_;
     QRandomGenerator random_;
     int left_;
@@ -315,7 +315,7 @@ private slots:
         Monkey monkey(w, seed, actions);
         monkey.run();
         qInfo("%d actions, seed %u, runs up to %d deep, %g minutes sailed", monkey.performed, seed, monkey.deepest,
-              w.form().voyage.travelTime);
+              w.voyage().state().travelTime);
         QVERIFY2(monkey.problems.isEmpty(), qPrintable(monkey.problems.mid(0, 20).join(QLatin1Char('\n'))));
         QCOMPARE(monkey.performed, actions);
         QCOMPARE(w.voyageRun()->depth(), 0);

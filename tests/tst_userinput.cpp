@@ -156,7 +156,7 @@ private slots:
     void menuBarByKeyboard()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         QMenuBar *bar = w->menuBar();
         QWindow *window = w->windowHandle();
         f.txtStromx->setFocus(Qt::TabFocusReason);

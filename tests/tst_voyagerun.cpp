@@ -40,7 +40,7 @@ void afterSteps(MainWindow &w, int n, const std::function<void()> &action)
 void nestRuns(MainWindow &w, int depth)
 {
     QObject::connect(w.form().txtReisezeitmin, &QLineEdit::textChanged, &w, [&w, depth] {
-        if (w.voyageRun()->depth() < depth && w.form().voyage.stopRequested == 0)
+        if (w.voyageRun()->depth() < depth && w.voyage().state().stopRequested == 0)
             QMetaObject::invokeMethod(w.form().cmdFahrt, &QAbstractButton::click, Qt::QueuedConnection);
     });
 }
@@ -77,11 +77,11 @@ private slots:
     {
         MainWindow w;
         prepare(w, 50, 50, 1, 0, 6, 1);
-        w.form().voyage.stopRequested = 1; // left over from before: cleared by the run
+        w.voyage().state().stopRequested = 1; // left over from before: cleared by the run
         queueClick(w.form().cmdStop);
         QTest::mouseClick(w.form().cmdFahrt, Qt::LeftButton);
-        QCOMPARE(w.form().voyage.travelTime, 1.0);
-        QCOMPARE(w.form().voyage.stopRequested, 1);
+        QCOMPARE(w.voyage().state().travelTime, 1.0);
+        QCOMPARE(w.voyage().state().stopRequested, 1);
     }
 
     // A run with the island's box not ticked sails past the island (the
@@ -91,7 +91,7 @@ private slots:
     void untickedSailsPastTheIsland()
     {
         MainWindow w;
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 83, 69, 0, 1, 6, 10);
         f.cmdFahrt->click();
         QCOMPARE(text(w, "txtSchiffy"), QStringLiteral(" 101"));
@@ -124,7 +124,7 @@ private slots:
         queueClick(w.form().cmdFahrt);
         afterSteps(w, 3, [&w] { w.form().cmdStop->click(); });
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().voyage.travelTime, 5.0);
+        QCOMPARE(w.voyage().state().travelTime, 5.0);
     }
 
     void closingEndsEveryRun_data()
@@ -158,9 +158,9 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(w.voyageRun()->depth(), 0);
         // No run starts once the window has closed.
-        const double travelled = w.form().voyage.travelTime;
+        const double travelled = w.voyage().state().travelTime;
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().voyage.travelTime, travelled);
+        QCOMPARE(w.voyage().state().travelTime, travelled);
     }
 
     // Every run, however deeply nested, keeps the screen up to date (the
@@ -179,7 +179,7 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 0, 1);
         PaintCounter minutes(f.txtReisezeitmin);
         nestRuns(w, depth);
@@ -193,7 +193,7 @@ private slots:
             if (paintsBefore < 0) {
                 paintsBefore = minutes.paints;
                 clock.start();
-            } else if (clock.elapsed() > 300 && f.voyage.stopRequested == 0) {
+            } else if (clock.elapsed() > 300 && w.voyage().state().stopRequested == 0) {
                 paintsDuring = minutes.paints - paintsBefore;
                 f.cmdStop->click();
             }
@@ -215,7 +215,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().voyage.travelTime, 3.0);
+        QCOMPARE(w.voyage().state().travelTime, 3.0);
         QVERIFY(timer.elapsed() >= 3 * 15);
     }
 
@@ -237,12 +237,12 @@ private slots:
         QFETCH(double, minutes);
         MainWindow w;
         w.show();
-        Form &f = w.form();
+        const Form &f = w.form();
         prepare(w, 50, 50, 1, 0, 0, 1);
         setScrollValue(f.hscverz, 100);
         double sailedWhenHandled = -1;
         QTimer::singleShot(30, &w, [&] {
-            sailedWhenHandled = f.voyage.travelTime;
+            sailedWhenHandled = w.voyage().state().travelTime;
             if (action == QLatin1String("Stop"))
                 f.cmdStop->click();
             else if (action == QLatin1String("close"))
@@ -252,7 +252,7 @@ private slots:
         });
         f.cmdFahrt->click();
         QCOMPARE(sailedWhenHandled, 0.0);
-        QCOMPARE(f.voyage.travelTime, minutes);
+        QCOMPARE(w.voyage().state().travelTime, minutes);
         QCOMPARE(w.voyageRun()->depth(), 0);
     }
 
@@ -265,7 +265,7 @@ private slots:
             w.form().cmdStop->click();
         });
         w.form().cmdFahrt->click();
-        QCOMPARE(w.form().voyage.travelTime, 1.0);
+        QCOMPARE(w.voyage().state().travelTime, 1.0);
     }
 
     // Return and Enter press the focused button or tick the focused check
@@ -298,7 +298,7 @@ private slots:
         if (button == w->form().cmdStop) {
             afterSteps(*w, 5, press);
             w->form().cmdFahrt->click();
-            QCOMPARE(w->form().voyage.travelTime, 6.0);
+            QCOMPARE(w->voyage().state().travelTime, 6.0);
         } else {
             press();
         }
@@ -313,7 +313,7 @@ private slots:
     void readOnlyFieldsShowTheStartOfTheirText()
     {
         auto w = shownWindow();
-        Form &f = w->form();
+        const Form &f = w->form();
         prepare(*w, 19.333333333333332, 20.123456789012345, 0, 1, 6, 1);
         f.chkAuto->setFocus();
         QWindow *window = w->windowHandle();

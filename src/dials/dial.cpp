@@ -14,18 +14,17 @@
 namespace vendral {
 namespace {
 
-// The turn in whole degrees clockwise that a key asks for: Right and Up 1,
-// Left and Down -1, PageUp 10, PageDown -10, any other key 0.
-int keyTurn(int key)
+// The dial's keys by what they ask for; none for any other key.
+std::optional<DialKey> dialKey(int key)
 {
     switch (key) {
-    case Qt::Key_Right:
-    case Qt::Key_Up: return 1;
-    case Qt::Key_Left:
-    case Qt::Key_Down: return -1;
-    case Qt::Key_PageUp: return 10;
-    case Qt::Key_PageDown: return -10;
-    default: return 0;
+    case Qt::Key_Right: return DialKey::Right;
+    case Qt::Key_Up: return DialKey::Up;
+    case Qt::Key_Left: return DialKey::Left;
+    case Qt::Key_Down: return DialKey::Down;
+    case Qt::Key_PageUp: return DialKey::PageUp;
+    case Qt::Key_PageDown: return DialKey::PageDown;
+    default: return std::nullopt;
     }
 }
 
@@ -135,12 +134,12 @@ void Dial::paintEvent(QPaintEvent *)
 
 void Dial::keyPressEvent(QKeyEvent *event)
 {
-    const int turn = keyTurn(event->key());
-    if (turn == 0 || !direction_) {
+    const std::optional<DialKey> key = dialKey(event->key());
+    if (!key || !direction_) {
         QWidget::keyPressEvent(event);
         return;
     }
-    turnTo(degrees_ + turn);
+    turnTo(degrees_ + keyTurn(*key));
 }
 
 void Dial::turnTo(int degrees)

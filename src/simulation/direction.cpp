@@ -74,4 +74,17 @@ Vector keyDirection(int degrees)
     return along(angle + 0.5);
 }
 
+int keyTurn(DialKey key)
+{
+    switch (key) {
+    case DialKey::Right:
+    case DialKey::Up: return 1;
+    case DialKey::Left:
+    case DialKey::Down: return -1;
+    case DialKey::PageUp: return 10;
+    case DialKey::PageDown: return -10;
+    }
+    return 0;
+}
+
 } // namespace vendral

@@ -43,4 +43,9 @@ struct Vector
 // keys lands on it, so that the fields count whole degrees.
 Vector keyDirection(int degrees);
 
+// The keys a dial answers, and the turn in whole degrees clockwise that each
+// asks for: Right and Up 1, Left and Down -1, PageUp 10, PageDown -10.
+enum class DialKey { Right, Up, Left, Down, PageUp, PageDown };
+int keyTurn(DialKey key);
+
 } // namespace vendral

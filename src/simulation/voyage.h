@@ -95,6 +95,8 @@ public:
     virtual float left(MarkerName marker) const = 0;
     virtual float top(MarkerName marker) const = 0;
     virtual void moveTo(MarkerName marker, float left, float top) = 0;
+    // Makes the marker visible, above the chart's drawing.
+    virtual void show(MarkerName marker) = 0;
 
 protected:
     ~VoyageMarkers() = default;

@@ -322,8 +322,9 @@ void nameByLabel(QWidget *control, const char *label)
 
 QString said(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-void announceChanges(AccessibleUpdates &updates, Form &form, VoyageRun *run, MarkerDrag *drag)
+void announceChanges(AccessibleUpdates &updates, const FormVoyage &voyage, VoyageRun *run, MarkerDrag *drag)
 {
+    const Form &form = voyage.form();
     const auto announce = [&updates](const std::string &message) { updates.announce(QString::fromStdString(message)); };
     QObject::connect(drag, &MarkerDrag::placed, drag, [&updates](Marker *marker) {
         updates.announce(QAccessible::queryAccessibleInterface(marker)->text(QAccessible::Name));
@@ -338,16 +339,16 @@ void announceChanges(AccessibleUpdates &updates, Form &form, VoyageRun *run, Mar
         updates.release();
     });
     // A step during a run is told by the run's end.
-    QObject::connect(form.Command1, &QPushButton::clicked, run, [&form, run, announce] {
+    QObject::connect(form.Command1, &QPushButton::clicked, run, [&voyage, run, announce] {
         if (run->depth() == 0)
-            announce(stepReport(FormVoyage(form)));
+            announce(stepReport(voyage));
     });
     QObject::connect(form.chkPeil, &QCheckBox::clicked, run, [&form, &updates] {
         if (form.chkPeil->checkState() == Qt::Checked && !form.linpeil->isHidden())
             updates.announce(QAccessible::queryAccessibleInterface(form.linpeil)->text(QAccessible::Name));
     });
     QObject::connect(form.cmdStart, &QAction::triggered, run,
-                     [&form, announce] { announce(startStateReport(FormVoyage(form))); });
+                     [&voyage, announce] { announce(startStateReport(voyage)); });
     QObject::connect(form.cmdEtap, &QAction::triggered, run, [announce] { announce(countersClearedReport()); });
     QObject::connect(form.Command2, &QPushButton::clicked, run, [announce] { announce(countersClearedReport()); });
 }
@@ -371,11 +372,10 @@ Accessibility::~Accessibility()
     installed = nullptr;
 }
 
-void Accessibility::serve(QWidget *window, Form &form, VoyageRun *run, MarkerDrag *drag)
+void Accessibility::serve(QWidget *window, const FormVoyage &voyage, VoyageRun *run, MarkerDrag *drag)
 {
-    voyages_.erase(window);
-    voyages_.emplace(window, form);
-    announceChanges(updates_, form, run, drag);
+    voyages_[window] = &voyage;
+    announceChanges(updates_, voyage, run, drag);
 }
 
 void Accessibility::forget(const QWidget *window) { voyages_.erase(window); }
@@ -383,7 +383,7 @@ void Accessibility::forget(const QWidget *window) { voyages_.erase(window); }
 const VoyageFields *Accessibility::voyageOf(const QWidget *widget) const
 {
     const auto found = voyages_.find(widget->window());
-    return found == voyages_.end() ? nullptr : &found->second;
+    return found == voyages_.end() ? nullptr : found->second;
 }
 
 void nameControls(Form &f)

@@ -38,14 +38,14 @@ public:
     AccessibleUpdates &updates() { return updates_; }
 
     // Until forget(window), the chart and the markers inside `window` tell
-    // the voyage `form` holds. A screen reader is told as it happens: while
+    // the voyage `voyage` holds. A screen reader is told as it happens: while
     // runs last, their accessibility events are merged and sent only now and
     // then, and when the last one ends, what the run came to; where a marker
     // lands when the user has put it in a new place; where a single step
     // took the ship; the bearing line when it is switched on; what the menu
     // commands and the counters' "x" did. Called once the controls are
     // wired, so that each is told after it has happened.
-    void serve(QWidget *window, Form &form, VoyageRun *run, MarkerDrag *drag);
+    void serve(QWidget *window, const FormVoyage &voyage, VoyageRun *run, MarkerDrag *drag);
     void forget(const QWidget *window);
 
     // The voyage told by the chart or marker `widget`; nullptr outside the
@@ -54,7 +54,7 @@ public:
 
 private:
     AccessibleUpdates updates_;
-    std::map<const QWidget *, FormVoyage> voyages_;
+    std::map<const QWidget *, const FormVoyage *> voyages_;
 };
 
 // Names every control for assistive technology: its caption, else the

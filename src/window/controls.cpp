@@ -13,7 +13,6 @@
 #include "window/designscale.h"
 #include "window/form.h"
 #include "window/scrollbars.h"
-#include "window/windowstyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -299,18 +298,6 @@ void chainFocus(const ControlMaker &m)
     }
 }
 
-void applyWindowStyle(const ControlMaker &m, QMainWindow *window)
-{
-    // Owned by the window and made after the widgets that use it: the window
-    // deletes its children in the order they were made, so it outlives them.
-    auto *style = new WindowStyle;
-    style->setParent(window);
-    for (const auto &[name, widget] : m.made())
-        if (auto *bar = qobject_cast<QScrollBar *>(widget))
-            bar->setStyle(style);
-    window->menuBar()->setStyle(style);
-}
-
 } // namespace
 
 void createControls(Form &form, QMainWindow *window, QWidget *client, const DesignScale &scale)
@@ -322,7 +309,6 @@ void createControls(Form &form, QMainWindow *window, QWidget *client, const Desi
         maker.make(row);
     bindForm(form, maker);
     createMenu(form, window);
-    applyWindowStyle(maker, window);
     chainFocus(maker);
     for (const ControlRow &row : design::kControls)
         if (!row.has(design::BoxOnly))

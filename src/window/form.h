@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include "common/random.h"
-#include "simulation/voyage.h"
-
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -22,9 +19,9 @@ class Marker;
 class PictureBox;
 class ShipMarker;
 
-// The window's controls and its window-level variables: everything the
-// window's handlers share. The window creates the controls and owns them; the
-// voyage's procedures reach them through a FormVoyage.
+// The window's controls, by their design names. The window creates the
+// controls and owns them; once made, the form is only read: the voyage's
+// procedures reach the controls through the window's FormVoyage.
 struct Form
 {
     // Control stand ("Steuerstand")
@@ -81,14 +78,6 @@ struct Form
     QAction *cmdEtap = nullptr;
     QAction *cmdend = nullptr;
     QAction *cmdc = nullptr;
-
-    // The voyage's window-level variables.
-    VoyageState voyage;
-    // 1 while a mouse button pressed on either dial is held.
-    int dialHeld = 0;
-
-    // The program's pseudo-random sequence; the same at every start.
-    Random rnd;
 };
 
 } // namespace vendral

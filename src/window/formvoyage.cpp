@@ -4,6 +4,7 @@
 #include "window/formvoyage.h"
 
 #include "chart/bearingline.h"
+#include "chart/currentfield.h"
 #include "chart/shipmarker.h"
 #include "common/canvas.h"
 #include "common/picturebox.h"
@@ -25,8 +26,6 @@ void setPen(Canvas &canvas, DrawStyle style, int width)
 QColor color(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 } // namespace
-
-Voyage FormVoyage::voyage() { return Voyage{*this, *this, *this, *this, form_.voyage}; }
 
 QLineEdit *FormVoyage::field(Field field) const
 {
@@ -88,6 +87,14 @@ void FormVoyage::moveTo(MarkerName marker, float left, float top)
         form_.image2->moveTo(left, top);
 }
 
+void FormVoyage::show(MarkerName marker)
+{
+    if (marker == MarkerName::image1)
+        form_.image1->show();
+    else
+        form_.image2->show();
+}
+
 void FormVoyage::line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour)
 {
     Canvas &chart = form_.picSee->canvas();
@@ -120,5 +127,19 @@ void FormVoyage::showBearingLine(float x1, float y1, float x2, float y2)
 }
 
 void FormVoyage::hideBearingLine() { form_.linpeil->hide(); }
+
+void FormVoyage::wipe(Rgb fore)
+{
+    Canvas &chart = form_.picSee->canvas();
+    chart.clear();
+    chart.setForeColor(color(fore));
+}
+
+void FormVoyage::drawCurrentField()
+{
+    vendral::drawCurrentField(form_.picSee->canvas(), rnd_, *this);
+    // The island marker is a control above the drawing; it only has to be shown.
+    show(MarkerName::image2);
+}
 
 } // namespace vendral

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "common/random.h"
+#include "simulation/handlers.h"
 #include "simulation/voyage.h"
 
 class QLineEdit;
@@ -11,20 +13,32 @@ namespace vendral {
 
 struct Form;
 
-// The voyage as the window's controls hold it: the fields are the window's
-// line edits, the markers its marker widgets, the chart its sea chart. Cheap
-// to make: it holds nothing but the form.
-class FormVoyage final : public VoyageFields, public VoyageMarkers, public VoyageChart, public VoyageIndicators
+// The voyage on the window's side, the one owner of what the handlers, the
+// run engine and the drag share: its fields are the window's line edits, its
+// markers the marker widgets, its chart the sea chart; it holds the
+// window-level variables, the dials' hold and the program's random sequence.
+// The window makes it once, after its controls, and hands it on.
+class FormVoyage final : public VoyageFields,
+                         public VoyageMarkers,
+                         public VoyageChart,
+                         public VoyageIndicators,
+                         public ChartField
 {
 public:
-    explicit FormVoyage(Form &form)
+    explicit FormVoyage(const Form &form)
         : form_(form)
     {
     }
+    FormVoyage(const FormVoyage &) = delete;
+    FormVoyage &operator=(const FormVoyage &) = delete;
 
-    // Everything a time step works on, the form's window-level variables
-    // included.
-    Voyage voyage();
+    const Form &form() const { return form_; }
+    // Everything a time step works on, the window-level variables included.
+    Voyage voyage() { return Voyage{*this, *this, *this, *this, state_}; }
+    VoyageState &state() { return state_; }
+    const VoyageState &state() const { return state_; }
+    DialHold &dialHold() { return dialHold_; }
+    const DialHold &dialHold() const { return dialHold_; }
 
     void read(Field field, FieldText &text) const override;
     void write(Field field, std::string_view text) override;
@@ -33,6 +47,7 @@ public:
     float left(MarkerName marker) const override;
     float top(MarkerName marker) const override;
     void moveTo(MarkerName marker, float left, float top) override;
+    void show(MarkerName marker) override;
 
     void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour) override;
     void circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour) override;
@@ -42,10 +57,16 @@ public:
     void showBearingLine(float x1, float y1, float x2, float y2) override;
     void hideBearingLine() override;
 
+    void wipe(Rgb fore) override;
+    void drawCurrentField() override;
+
 private:
     QLineEdit *field(Field field) const;
 
-    Form &form_;
+    const Form &form_;
+    VoyageState state_;
+    DialHold dialHold_;
+    Random rnd_;
 };
 
 } // namespace vendral

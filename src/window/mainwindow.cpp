@@ -8,7 +8,7 @@
 #include "simulation/autopilot.h"
 #include "simulation/bearing.h"
 #include "simulation/course.h"
-#include "simulation/islanddistance.h"
+#include "simulation/handlers.h"
 #include "simulation/timestep.h"
 #include "simulation/travelcounters.h"
 #include "window/accessibility.h"
@@ -16,19 +16,18 @@
 #include "window/buttonkeys.h"
 #include "window/controls.h"
 #include "window/fieldfocus.h"
-#include "window/formvoyage.h"
-#include "window/handlers.h"
-#include "window/initialstate.h"
 #include "window/markerdrag.h"
 #include "window/scrollbars.h"
 #include "window/startup.h"
 #include "window/voyagerun.h"
+#include "window/windowstyle.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -67,18 +66,19 @@ MainWindow::MainWindow(Accessibility *accessibility, QWidget *parent)
     const QSizeF screenPixels = screen ? QSizeF(screen->size()) : QSizeF(1024, 768);
     scale_ = DesignScale(designScaleFor(screenPixels));
     createControls(form_, this, client, scale_);
+    applyStyle();
     nameControls(form_);
     new ButtonKeys(this);
     new FieldFocus(this, accessibility ? &accessibility->updates() : nullptr);
-    drag_ = new MarkerDrag(form_, this);
-    run_ = new VoyageRun(form_, this);
+    drag_ = new MarkerDrag(voyage_, this);
+    run_ = new VoyageRun(voyage_, this);
     wireControls();
     wireDials();
     wireMenu();
     if (accessibility)
-        accessibility->serve(this, form_, run_, drag_);
+        accessibility->serve(this, voyage_, run_, drag_);
 
-    startUp(form_, screenPixels, scale_);
+    startUp(form_, voyage_, screenPixels, scale_);
     // The layout is computed for a window that covers the screen. Its normal
     // place, where a window manager puts it back from maximised, is the
     // screen's available area less room for a frame whose size is not known
@@ -92,92 +92,88 @@ MainWindow::MainWindow(Accessibility *accessibility, QWidget *parent)
 }
 
 // A run still on the stack ends when it finds its engine, a child of the
-// window, gone.
+// window, gone. The controls go first, in the order the window's children
+// would go, before the style they use and the voyage they show.
 MainWindow::~MainWindow()
 {
     if (accessibility_)
         accessibility_->forget(this);
+    delete centralWidget();
+    delete menuWidget();
+}
+
+void MainWindow::applyStyle()
+{
+    style_ = std::make_unique<WindowStyle>();
+    for (QScrollBar *bar : {form_.hscfahrtv, form_.hscstromv, form_.hscdt, form_.hscverz})
+        bar->setStyle(style_.get());
+    menuBar()->setStyle(style_.get());
 }
 
 void MainWindow::wireControls()
 {
-    Form &f = form_;
+    const Form &f = form_;
+    FormVoyage &v = voyage_;
     connect(f.Command1, &QPushButton::clicked, this, [this] { timeStep(); });
     connect(f.cmdFahrt, &QPushButton::clicked, this, [this] { runVoyage(); });
     connect(f.cmdStop, &QPushButton::clicked, run_, &VoyageRun::requestStop);
     connect(f.Command2, &QPushButton::clicked, this, [this] { resetTravelCounters(); });
-    connect(f.Command4, &QPushButton::clicked, this, [&f] { redrawChart(f); });
-    connect(f.chkAuto, &QCheckBox::clicked, this, [&f] { autopilotClicked(f); });
+    connect(f.Command4, &QPushButton::clicked, this, [&v] { redrawChart(v, v, v); });
+    connect(f.chkAuto, &QCheckBox::clicked, this, [&v] { autopilotClicked(v, v, v); });
     connect(f.chkPeil, &QCheckBox::clicked, this, [this] { updateBearingLine(); });
     connect(f.txtStromx, &QLineEdit::textChanged, this, [this] { drawCurrentField(); });
     connect(f.txtStromy, &QLineEdit::textChanged, this, [this] { drawCurrentField(); });
-    connect(f.hscstromv, &QScrollBar::valueChanged, this, [&f] { currentSpeedChanged(f); });
-    connect(f.hscfahrtv, &QScrollBar::valueChanged, this, [&f] { speedChanged(f); });
-    connect(f.hscdt, &QScrollBar::valueChanged, this, [&f] { timeStepChanged(f); });
-    connect(f.hscverz, &QScrollBar::valueChanged, this, [&f] { delayChanged(f); });
+    connect(f.hscstromv, &QScrollBar::valueChanged, this,
+            [&v, bar = f.hscstromv] { currentSpeedChanged(v, v, scrollValue(bar)); });
+    const auto wire = [this, &v](QScrollBar *bar, Parameter name) {
+        connect(bar, &QScrollBar::valueChanged, this, [&v, bar, name] { parameterChanged(v, name, scrollValue(bar)); });
+    };
+    wire(f.hscfahrtv, Parameter::hscfahrtv);
+    wire(f.hscdt, Parameter::hscdt);
+    wire(f.hscverz, Parameter::hscverz);
 }
 
 void MainWindow::wireDials()
 {
-    Form &f = form_;
-    const DialSetter course = [this](double x, float y) { setCourse(x, y); };
-    const DialSetter current = [this](double x, float y) { setCurrent(x, y); };
-    const auto wire = [this, &f](Dial *dial, const DialSetter &set) {
+    FormVoyage &v = voyage_;
+    const auto wire = [this, &v](Dial *dial, DialName name) {
         connect(dial, &Dial::mousePressed, this,
-                [&f, set](QPointF p) { dialMouseDown(f, p.x(), static_cast<float>(p.y()), set); });
+                [&v, name](QPointF p) { v.dialHold().press(name, v, v, p.x(), static_cast<float>(p.y())); });
         connect(dial, &Dial::mouseMoved, this,
-                [&f, set](QPointF p) { dialMouseMove(f, p.x(), static_cast<float>(p.y()), set); });
-        connect(dial, &Dial::mouseReleased, this, [&f] { dialMouseUp(f); });
-        connect(dial, &Dial::turnRequested, this, [set](QPointF d) { set(d.x(), static_cast<float>(d.y())); });
+                [&v, name](QPointF p) { v.dialHold().move(name, v, v, p.x(), static_cast<float>(p.y())); });
+        connect(dial, &Dial::mouseReleased, this, [&v] { v.dialHold().release(); });
+        connect(dial, &Dial::turnRequested, this,
+                [&v, name](QPointF d) { setDial(name, v, v, d.x(), static_cast<float>(d.y())); });
     };
-    wire(f.picFahrt, course);
-    wire(f.picStrom, current);
+    wire(form_.picFahrt, DialName::picFahrt);
+    wire(form_.picStrom, DialName::picStrom);
 }
 
 void MainWindow::wireMenu()
 {
-    Form &f = form_;
-    connect(f.cmdStart, &QAction::triggered, this, [&f] { startState(f); });
+    const Form &f = form_;
+    connect(f.cmdStart, &QAction::triggered, this, [this] { startState(voyage_.voyage()); });
     connect(f.cmdEtap, &QAction::triggered, this, [this] { resetTravelCounters(); });
     // Closing the window, not quitting the loop, so that a run ends too.
     connect(f.cmdend, &QAction::triggered, this, &QWidget::close);
     connect(f.cmdc, &QAction::triggered, this, [this] { showCredits(); });
 }
 
-void MainWindow::timeStep() { vendral::timeStep(FormVoyage(form_).voyage()); }
+void MainWindow::timeStep() { vendral::timeStep(voyage_.voyage()); }
 
-void MainWindow::updateBearingLine()
-{
-    FormVoyage voyage(form_);
-    vendral::updateBearingLine(voyage, voyage, voyage);
-}
+void MainWindow::updateBearingLine() { vendral::updateBearingLine(voyage_, voyage_, voyage_); }
 
-void MainWindow::setCourse(double x, float y)
-{
-    FormVoyage voyage(form_);
-    vendral::setCourse(voyage, voyage, x, y);
-}
+void MainWindow::setCourse(double x, float y) { vendral::setCourse(voyage_, voyage_, x, y); }
 
-void MainWindow::setCurrent(double x, float y)
-{
-    FormVoyage voyage(form_);
-    vendral::setCurrent(voyage, voyage, x, y);
-}
+void MainWindow::setCurrent(double x, float y) { vendral::setCurrent(voyage_, voyage_, x, y); }
 
-void MainWindow::drawCurrentField() { vendral::drawCurrentField(form_); }
-void MainWindow::resetToStart() { vendral::resetToStart(form_); }
+void MainWindow::drawCurrentField() { voyage_.drawCurrentField(); }
 
-void MainWindow::resetTravelCounters()
-{
-    FormVoyage voyage(form_);
-    vendral::resetTravelCounters(voyage, form_.voyage);
-}
+void MainWindow::resetToStart() { vendral::resetToStart(voyage_, voyage_, voyage_); }
 
-void MainWindow::steerToIsland()
-{
-    FormVoyage voyage(form_);
-    vendral::steerToIsland(voyage, voyage, voyage);
-}
+void MainWindow::resetTravelCounters() { vendral::resetTravelCounters(voyage_, voyage_.state()); }
+
+void MainWindow::steerToIsland() { vendral::steerToIsland(voyage_, voyage_, voyage_); }
 
 void MainWindow::runVoyage() { run_->run(); }
 
@@ -192,8 +188,8 @@ void MainWindow::showCredits()
         credits_->activateWindow();
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Programmiert von"),
-                                QStringLiteral("Vendral \u2013 programmiert vom Vendral-Team"), QMessageBox::Ok, this);
+    auto *box = new QMessageBox(QMessageBox::Information, QString::fromUtf8(kCreditsTitle.data(), kCreditsTitle.size()),
+                                QString::fromUtf8(kCreditsText.data(), kCreditsText.size()), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("credits"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A message box: nothing to minimise or maximise.

@@ -5,9 +5,12 @@
 
 #include "window/designscale.h"
 #include "window/form.h"
+#include "window/formvoyage.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <memory>
 
 class QMessageBox;
 
@@ -16,6 +19,7 @@ namespace vendral {
 class Accessibility;
 class MarkerDrag;
 class VoyageRun;
+class WindowStyle;
 
 // The window "Vendral". Constructing it performs start-up; showing it is the
 // caller's business; given an `accessibility`, which must outlive it, it is
@@ -43,7 +47,10 @@ public:
     // Menu "c": the modal credit box.
     void showCredits();
 
-    Form &form() { return form_; }
+    const Form &form() const { return form_; }
+    // The voyage as the window's controls hold it, the one every handler,
+    // the run engine and the drag work on.
+    FormVoyage &voyage() { return voyage_; }
     // The scale the design was laid out at, fixed at start-up from the screen.
     const DesignScale &designScale() const { return scale_; }
     MarkerDrag *markerDrag() const { return drag_; }
@@ -58,13 +65,18 @@ private:
     void wireControls();
     void wireDials();
     void wireMenu();
+    void applyStyle();
     // Puts the normal window, frame included, inside the screen's available
     // area after it has come back from being maximised.
     void keepFrameOnScreen();
     void noteMaximisedRoom();
 
+    // The style of the scroll bars and the menu bar; the window deletes them
+    // before it lets go of the style.
+    std::unique_ptr<WindowStyle> style_;
     Form form_;
     Accessibility *accessibility_ = nullptr;
+    FormVoyage voyage_{form_};
     DesignScale scale_;
     MarkerDrag *drag_ = nullptr;
     VoyageRun *run_ = nullptr;

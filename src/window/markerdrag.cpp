@@ -5,18 +5,15 @@
 
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
-#include "simulation/islanddistance.h"
-#include "simulation/numbers.h"
-#include "window/fields.h"
+#include "simulation/handlers.h"
 #include "window/form.h"
 #include "window/formvoyage.h"
 
 #include <QApplication>
-
-#include <algorithm>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace vendral {
 namespace {
@@ -42,18 +39,13 @@ protected:
     }
 };
 
-void writePosition(QLineEdit *fx, QLineEdit *fy, double x, double y)
-{
-    write(fx, wholeText(floorInt(x)));
-    write(fy, wholeText(floorInt(y)));
-}
-
 } // namespace
 
-MarkerDrag::MarkerDrag(Form &form, QObject *parent)
+MarkerDrag::MarkerDrag(FormVoyage &voyage, QObject *parent)
     : QObject(parent)
-    , form_(form)
-    , ghost_(new DragGhost(form.picSee))
+    , voyage_(voyage)
+    , form_(voyage.form())
+    , ghost_(new DragGhost(form_.picSee))
 {
     for (Marker *marker : {static_cast<Marker *>(form_.image1), form_.image2}) {
         marker->installEventFilter(this);
@@ -68,37 +60,25 @@ MarkerDrag::~MarkerDrag()
         qApp->removeEventFilter(this);
 }
 
-void MarkerDrag::dragOver(Marker *source, double x, double y)
+MarkerName MarkerDrag::name(const Marker *marker) const
 {
-    if (source == form_.image2)
-        writePosition(form_.txtInselx, form_.txtInsely, x, y);
-    if (source == form_.image1)
-        writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
-    FormVoyage voyage(form_);
-    showIslandDistance(voyage);
+    return marker == form_.image1 ? MarkerName::image1 : MarkerName::image2;
+}
+
+void MarkerDrag::dragOver(Marker *source, double x, double y) { vendral::dragOver(voyage_, name(source), x, y); }
+
+void MarkerDrag::dragDrop(Marker *source, double x, double y)
+{
+    vendral::dragDrop(voyage_, voyage_, name(source), x, y);
 }
 
 void MarkerDrag::keyMove(Marker *source, const QPointF &corner)
 {
-    // The whole marker stays on the chart, where it can be seen and reached.
     const PictureBox *chart = form_.picSee;
     const QPoint topLeft = chart->drawingArea().topLeft();
     const QPointF extent = chart->toUser(topLeft + QPoint(source->width(), source->height())) - chart->toUser(topLeft);
-    const double x = std::clamp(corner.x(), 0.0, std::max(0.0, 100.0 - std::abs(extent.x())));
-    const double y = std::clamp(corner.y(), std::min(100.0, std::abs(extent.y())), 100.0);
-    dragOver(source, x, y);
-    dragDrop(source, x, y);
+    vendral::keyMove(voyage_, voyage_, name(source), corner.x(), corner.y(), extent.x(), extent.y());
     emit placed(source);
-}
-
-void MarkerDrag::dragDrop(Marker *source, double x, double y)
-{
-    source->moveTo(toSingle(x), toSingle(y));
-    source->show();
-    if (source == form_.image1)
-        writePosition(form_.txtSchiffx, form_.txtSchiffy, x, y);
-    else if (source == form_.image2)
-        writePosition(form_.txtInselx, form_.txtInsely, x, y);
 }
 
 bool MarkerDrag::eventFilter(QObject *watched, QEvent *event)

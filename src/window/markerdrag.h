@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "simulation/voyage.h"
+
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
@@ -12,6 +14,7 @@ class QWidget;
 namespace vendral {
 
 struct Form;
+class FormVoyage;
 class Marker;
 
 // Placing ship and island: a press on a marker starts dragging it; while the
@@ -26,7 +29,7 @@ class MarkerDrag : public QObject
     Q_OBJECT
 
 public:
-    explicit MarkerDrag(Form &form, QObject *parent = nullptr);
+    explicit MarkerDrag(FormVoyage &voyage, QObject *parent = nullptr);
     ~MarkerDrag() override;
 
     bool dragging() const { return !source_.isNull(); }
@@ -53,8 +56,10 @@ private:
     // The point in chart units when the pointer is over the open chart.
     bool overOpenChart(const QPointF &globalPos, QPointF &chartPoint) const;
     void showGhost(double x, double y);
+    MarkerName name(const Marker *marker) const;
 
-    Form &form_;
+    FormVoyage &voyage_;
+    const Form &form_;
     QPointer<Marker> source_;
     QWidget *ghost_ = nullptr;
 };

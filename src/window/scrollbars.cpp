@@ -3,10 +3,6 @@
 
 #include "window/scrollbars.h"
 
-#include "simulation/numbers.h"
-#include "window/fields.h"
-#include "window/form.h"
-
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -54,11 +50,5 @@ void setupScrollBar(QScrollBar *bar, int first, int last, int value)
     bar->setTracking(false);
     setScrollValue(bar, value);
 }
-
-void speedChanged(Form &form) { write(form.txtFahrtv, toText(scrollValue(form.hscfahrtv))); }
-
-void timeStepChanged(Form &form) { write(form.txtdt, wholeText(scrollValue(form.hscdt))); }
-
-void delayChanged(Form &form) { write(form.txtVerz, wholeText(scrollValue(form.hscverz))); }
 
 } // namespace vendral

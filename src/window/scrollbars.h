@@ -7,8 +7,6 @@
 
 namespace vendral {
 
-struct Form;
-
 // A scroll bar that answers the keys as desktop scroll bars do: Left and Up
 // move the thumb toward the left or top end, Right and Down toward the other
 // (QScrollBar on its own turns Left and Right round), PageUp and PageDown by a
@@ -35,10 +33,5 @@ int scrollValue(const QScrollBar *bar, int raw);
 void setScrollValue(QScrollBar *bar, int value);
 // Configures a bar by its design values; for a vertical bar `top` > `bottom`.
 void setupScrollBar(QScrollBar *bar, int first, int last, int value);
-
-// Change handlers: each copies the committed value into its field.
-void speedChanged(Form &form);
-void timeStepChanged(Form &form);
-void delayChanged(Form &form);
 
 } // namespace vendral

@@ -9,12 +9,12 @@
 #include "dials/dial.h"
 #include "dials/dialface.h"
 #include "design/layout.h"
+#include "simulation/handlers.h"
 #include "simulation/islanddistance.h"
 #include "window/designscale.h"
 #include "window/form.h"
 #include "window/formvoyage.h"
-#include "window/handlers.h"
-#include "window/initialstate.h"
+#include "window/scrollbars.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ double designScaleFor(const QSizeF &screenPixels)
     return design::designScaleFor(screenPixels.width(), screenPixels.height());
 }
 
-void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
+void startUp(Form &form, FormVoyage &voyage, const QSizeF &screenPixels, const DesignScale &scale)
 {
     form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
     form.picFahrt->setFace(courseDialFace());
@@ -76,10 +76,9 @@ void startUp(Form &form, const QSizeF &screenPixels, const DesignScale &scale)
     placeChartControls(form, scale);
     form.picSee->setScale(0, 100, 100, 0);
 
-    resetToStart(form);
-    FormVoyage voyage(form);
+    resetToStart(voyage, voyage, voyage);
     showIslandDistance(voyage);
-    currentSpeedChanged(form);
+    currentSpeedChanged(voyage, voyage, scrollValue(form.hscstromv));
 }
 
 } // namespace vendral

@@ -3,22 +3,20 @@
 
 #include "window/voyagerun.h"
 
-#include "window/form.h"
 #include "window/formvoyage.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace vendral {
 
-VoyageRun::VoyageRun(Form &form, QWidget *window)
+VoyageRun::VoyageRun(FormVoyage &voyage, QWidget *window)
     : QObject(window)
-    , form_(form)
+    , voyage_(voyage)
     , window_(window)
 {
     heldRepaint_.setSingleShot(true);
@@ -40,13 +38,11 @@ VoyageRun::~VoyageRun()
     emit ended(End::Closing);
 }
 
-VoyageState &VoyageRun::state() { return form_.voyage; }
+void VoyageRun::requestStop() { rules_.requestStop(voyage_.state()); }
 
-void VoyageRun::requestStop() { rules_.requestStop(state()); }
+void VoyageRun::close() { rules_.close(voyage_.state()); }
 
-void VoyageRun::close() { rules_.close(state()); }
-
-std::string VoyageRun::report() const { return rules_.report(FormVoyage(form_)); }
+std::string VoyageRun::report() const { return rules_.report(voyage_); }
 
 void VoyageRun::run()
 {
@@ -54,7 +50,7 @@ void VoyageRun::run()
     enter();
     if (letEventsRun(alive)) {
         while (letEventsRun(alive) && pass(alive)) {
-            if (!rules_.goesOn(state()))
+            if (!rules_.goesOn(voyage_.state()))
                 break;
         }
     }
@@ -76,10 +72,9 @@ bool VoyageRun::letEventsRun(const QPointer<VoyageRun> &alive)
 // closed during the delay, and no step was made.
 bool VoyageRun::pass(const QPointer<VoyageRun> &alive)
 {
-    if (const int ms = delayMilliseconds(form_); ms > 0 && !wait(ms, alive))
+    if (const int ms = RunRules::delay(voyage_); ms > 0 && !wait(ms, alive))
         return false;
-    FormVoyage voyage(form_);
-    rules_.step(voyage.voyage());
+    rules_.step(voyage_.voyage());
     return true;
 }
 
@@ -106,7 +101,7 @@ bool VoyageRun::wait(int ms, const QPointer<VoyageRun> &alive)
 void VoyageRun::enter()
 {
     const bool first = rules_.depth() == 0;
-    rules_.start(FormVoyage(form_), state());
+    rules_.start(voyage_, voyage_.state());
     if (!first || !window_)
         return;
     window_->installEventFilter(this);
@@ -147,7 +142,5 @@ bool VoyageRun::eventFilter(QObject *, QEvent *event)
         heldRepaint_.start(int(kRefreshInterval - since));
     return true;
 }
-
-int delayMilliseconds(Form &form) { return RunRules::delay(FormVoyage(form)); }
 
 } // namespace vendral

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace vendral {
 
-struct Form;
+class FormVoyage;
 
 // The continuous run ("Fahrt") in the window's event loop: time steps one
 // after another until a stop is requested ("Stop", the edge of the permitted
@@ -40,7 +40,7 @@ public:
 
     using End = RunRules::End;
 
-    VoyageRun(Form &form, QWidget *window);
+    VoyageRun(FormVoyage &voyage, QWidget *window);
     ~VoyageRun() override;
 
     // Click of "Fahrt": returns when this run ends.
@@ -68,21 +68,17 @@ protected:
 private:
     void enter();
     void leave();
-    VoyageState &state();
     bool letEventsRun(const QPointer<VoyageRun> &alive);
     bool pass(const QPointer<VoyageRun> &alive);
     bool wait(int ms, const QPointer<VoyageRun> &alive);
     void askForRepaint();
 
-    Form &form_;
+    FormVoyage &voyage_;
     QPointer<QWidget> window_;
     RunRules rules_;
     bool repaintHeld_ = false;
     QElapsedTimer sinceRepaint_;
     QTimer heldRepaint_;
 };
-
-// The delay before each step in milliseconds (RunRules::delay).
-int delayMilliseconds(Form &form);
 
 } // namespace vendral
