@@ -3,8 +3,8 @@
 
 #include "chart/marker.h"
 
-#include "common/clipping.h"
 #include "common/picturebox.h"
+#include "drawing/clipping.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

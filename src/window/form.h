@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/random.h"
+#include "drawing/random.h"
 #include "simulation/voyage.h"
 
 class QAction;

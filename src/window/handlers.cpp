@@ -37,7 +37,7 @@ void redrawChart(Form &form)
     chart.clear();
     const double x = number(form.txtStromx);
     const float y = toSingle(number(form.txtStromy));
-    chart.setForeColor(QColor(255, 255, 255));
+    chart.setForeColor(Rgb{255, 255, 255});
     FormVoyage voyage(form);
     setCurrent(voyage, voyage, x, y);
     drawCurrentField(form);
