@@ -89,6 +89,7 @@ TEST(clipLineKeepsThePartInside)
     } rows[] = {
         {"inside", {{10, 10}, {20, 20}}, true, {{10, 10}, {20, 20}}},
         {"crossing", {{-50, 50}, {150, 50}}, true, {{0, 50}, {100, 50}}},
+        {"slanting across", {{-50, 0}, {150, 100}}, true, {{0, 25}, {100, 75}}},
         {"outside", {{-50, -50}, {-10, -10}}, false, {}},
         {"far away end", {{50, 50}, {50, 1e300}}, true, {{50, 50}, {50, 100}}},
         {"both far away", {{-1e300, 50}, {1e300, 50}}, true, {{0, 50}, {100, 50}}},
@@ -246,6 +247,14 @@ TEST(streakPlacesFollowOneSequence)
     Random first, second;
     const auto start = places(currentField(first, sea));
     CHECK(same(start, places(currentField(second, sea))));
+    // The places spread over the whole chart.
+    int east = 0, north = 0;
+    for (const Stroke &s : start) {
+        east += s.x1 > 50;
+        north += s.y1 > 50;
+    }
+    CHECK(east > 40 && east < 129);
+    CHECK(north > 40 && north < 129);
     const auto redrawn = places(currentField(first, sea));
     CHECK(!same(start, redrawn));
     sea[Field::txtStromv] = " 0";
