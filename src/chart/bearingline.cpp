@@ -3,8 +3,8 @@
 
 #include "chart/bearingline.h"
 
-#include "drawing/clipping.h"
 #include "common/picturebox.h"
+#include "drawing/clipping.h"
 
 #include <QPainter>
 
