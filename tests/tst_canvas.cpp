@@ -1,19 +1,16 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The drawing surface: user scale, retained image, pen state, clipping of far
-// end points; and the picture box that shows it, with children placed in user
+// The drawing surface painted with Qt: retained image, pen state, far end
+// points; and the picture box that shows it, with children placed in user
 // units.
 #include "testsupport.h"
 
 #include "chart/marker.h"
 #include "common/canvas.h"
-#include "common/clipping.h"
 #include "common/picturebox.h"
 
 #include <QtTest>
-
-#include <cfloat>
 
 using namespace vendral;
 
@@ -35,6 +32,11 @@ Canvas chartCanvas(const QSize &size, const QColor &back, qreal dpr = 1.0)
     return canvas;
 }
 
+const Rgb kYellow{255, 255, 0};
+const Rgb kWhite{255, 255, 255};
+const Rgb kRed{255, 0, 0};
+const Rgb kGreen{0, 255, 0};
+
 } // namespace
 
 class TestCanvas : public QObject
@@ -42,64 +44,13 @@ class TestCanvas : public QObject
     Q_OBJECT
 
 private slots:
-    void clipLine_data()
-    {
-        QTest::addColumn<QLineF>("line");
-        QTest::addColumn<bool>("visible");
-        QTest::addColumn<QLineF>("clipped");
-        QTest::newRow("inside") << QLineF(10, 10, 20, 20) << true << QLineF(10, 10, 20, 20);
-        QTest::newRow("crossing") << QLineF(-50, 50, 150, 50) << true << QLineF(0, 50, 100, 50);
-        QTest::newRow("outside") << QLineF(-50, -50, -10, -10) << false << QLineF();
-        QTest::newRow("far away end") << QLineF(50, 50, 50, 1e300) << true << QLineF(50, 50, 50, 100);
-        QTest::newRow("both far away") << QLineF(-1e300, 50, 1e300, 50) << true << QLineF(0, 50, 100, 50);
-        QTest::newRow("largest doubles") << QLineF(-DBL_MAX, 50, DBL_MAX, 50) << true << QLineF(0, 50, 100, 50);
-        QTest::newRow("not a number") << QLineF(qQNaN(), 0, 10, 10) << false << QLineF();
-        QTest::newRow("infinite") << QLineF(0, 0, qInf(), 10) << false << QLineF();
-        QTest::newRow("a point") << QLineF(5, 5, 5, 5) << true << QLineF(5, 5, 5, 5);
-        QTest::newRow("steep from inside") << QLineF(50, 50, 1e300, 3e300) << true << QLineF(50, 50, 50 + 50 / 3.0, 100);
-        QTest::newRow("corner to far") << QLineF(0, 0, -1e300, -1e300) << true << QLineF(0, 0, 0, 0);
-    }
-
-    void clipLine()
-    {
-        QFETCH(QLineF, line);
-        QFETCH(bool, visible);
-        QFETCH(QLineF, clipped);
-        QCOMPARE(vendral::clipLine(line, QRectF(0, 0, 100, 100)), visible);
-        if (visible) {
-            QVERIFY(qAbs(line.x1() - clipped.x1()) < 1e-9 && qAbs(line.y1() - clipped.y1()) < 1e-9);
-            QVERIFY(qAbs(line.x2() - clipped.x2()) < 1e-9 && qAbs(line.y2() - clipped.y2()) < 1e-9);
-        }
-    }
-
-    void pixelCoordinatesSaturate()
-    {
-        QCOMPARE(pixelCoordinate(12.4), 12);
-        QCOMPARE(pixelCoordinate(1e300), 1000000);
-        QCOMPARE(pixelCoordinate(-1e300), -1000000);
-        QCOMPARE(pixelCoordinate(qQNaN()), 0);
-    }
-
-    void userScaleMapsTheArea()
-    {
-        const UserScale chart(0, 100, 100, 0);
-        const QSizeF area(200, 100);
-        QCOMPARE(chart.toPixel(area, 0, 100), QPointF(0, 0));
-        QCOMPARE(chart.toPixel(area, 100, 0), QPointF(200, 100));
-        QCOMPARE(chart.toPixel(area, 50, 25), QPointF(100, 75));
-        const QPointF back = chart.toUser(area, chart.toPixel(area, 42.9, 17.2));
-        QVERIFY(qAbs(back.x() - 42.9) < 1e-9 && qAbs(back.y() - 17.2) < 1e-9);
-        QCOMPARE(chart.pixelsPerUnitX(area), 2.0);
-        QCOMPARE(UserScale().toPixel(area, 3, 4), QPointF(3, 4));
-    }
-
     void drawingsStayUntilCleared()
     {
         Canvas canvas = chartCanvas(QSize(100, 100), Qt::blue);
         canvas.setDrawWidth(3);
-        canvas.line(10, 50, 90, 50, Qt::yellow);
-        canvas.point(20, 20, Qt::white);
-        canvas.circle(50, 50, 30, Qt::red);
+        canvas.line(10, 50, 90, 50, kYellow);
+        canvas.point(20, 20, kWhite);
+        canvas.circle(50, 50, 30, kRed);
         QCOMPARE(at(canvas, 30, 50), QColor(Qt::yellow));
         QCOMPARE(at(canvas, 20, 20), QColor(Qt::white));
         QCOMPARE(at(canvas, 50, 80), QColor(Qt::red));
@@ -133,7 +84,7 @@ private slots:
         canvas.clear();
         canvas.setDrawStyle(Canvas::DrawStyle(style));
         canvas.setDrawWidth(width);
-        canvas.line(10, 50, 90, 50, Qt::white);
+        canvas.line(10, 50, 90, 50, kWhite);
         int lit = 0;
         for (int x = 10; x < 90; ++x)
             lit += at(canvas, x + 0.25, 50.25) == QColor(Qt::white);
@@ -145,15 +96,15 @@ private slots:
     {
         Canvas canvas = chartCanvas(QSize(100, 100), Qt::black);
         canvas.setDrawWidth(2);
-        canvas.line(50, 50, 1e300, 50, Qt::white);
-        canvas.line(40, -1e300, 40, 1e300, Qt::white);
-        canvas.line(-1e300, -1e300, 1e300, 1e300, Qt::white);
-        canvas.line(qQNaN(), 0, 1, 1, Qt::white);
-        canvas.circle(1e300, 1e300, 5, Qt::white);
-        canvas.circle(50, 50, 1e300, Qt::white);
-        canvas.point(-1e300, 0, Qt::white);
+        canvas.line(50, 50, 1e300, 50, kWhite);
+        canvas.line(40, -1e300, 40, 1e300, kWhite);
+        canvas.line(-1e300, -1e300, 1e300, 1e300, kWhite);
+        canvas.line(qQNaN(), 0, 1, 1, kWhite);
+        canvas.circle(1e300, 1e300, 5, kWhite);
+        canvas.circle(50, 50, 1e300, kWhite);
+        canvas.point(-1e300, 0, kWhite);
         canvas.setCurrentPos(1e300, 1e300);
-        canvas.print(QStringLiteral("far"));
+        canvas.print("far");
         QCOMPARE(at(canvas, 75, 50), QColor(Qt::white));
         QCOMPARE(at(canvas, 40, 40), QColor(Qt::white));
     }
@@ -175,12 +126,12 @@ private slots:
             canvas.setDrawStyle(Canvas::DrawStyle::Dot);
             canvas.setDrawWidth(1);
             if (circleFirst)
-                canvas.circle(50, 50, 20, Qt::white);
+                canvas.circle(50, 50, 20, kWhite);
             canvas.setDrawWidth(3);
             if (!line.isNull())
-                canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), Qt::yellow);
+                canvas.line(line.x1(), line.y1(), line.x2(), line.y2(), kYellow);
             canvas.setDrawWidth(1);
-            canvas.circle(50, 50, 20, Qt::white);
+            canvas.circle(50, 50, 20, kWhite);
         };
         Canvas twice = chartCanvas(QSize(120, 120), Qt::blue);
         draw(twice, true);
@@ -195,14 +146,14 @@ private slots:
         Canvas canvas = chartCanvas(QSize(200, 200), Qt::black);
         QRect dirty;
         canvas.setDirtyHandler([&dirty](const QRect &area) { dirty |= area; });
-        canvas.line(10, 90, 20, 80, Qt::white);
+        canvas.line(10, 90, 20, 80, kWhite);
         QVERIFY(dirty.contains(QRect(20, 20, 20, 20)));
         QVERIFY(dirty.width() < 40 && dirty.height() < 40);
         // A copy is shown by no widget: the handler stays with the original,
         // which reports all of itself when a drawing is assigned to it.
         dirty = QRect();
         Canvas copy = canvas;
-        copy.line(10, 10, 90, 90, Qt::white);
+        copy.line(10, 10, 90, 90, kWhite);
         QCOMPARE(dirty, QRect());
         canvas = copy;
         QCOMPARE(dirty, QRect(0, 0, 200, 200));
@@ -220,7 +171,7 @@ private slots:
         QFETCH(qreal, dpr);
         Canvas canvas = chartCanvas(QSize(100, 100), Qt::black);
         canvas.setDrawWidth(4);
-        canvas.line(0, 50, 100, 50, Qt::green);
+        canvas.line(0, 50, 100, 50, kGreen);
         canvas.resize(QSize(200, 150), dpr);
         QCOMPARE(canvas.image().size(), QSize(200, 150) * dpr);
         QCOMPARE(canvas.image().devicePixelRatio(), dpr);

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The chart's current streaks and what redraws them. The grid, the labels
-// and the streaks at the start are pinned by the reference pictures
-// (tst_dials).
+// What redraws the chart's current streaks. Their geometry is tested as
+// primitives (tst_drawing); the grid, the labels and the streaks at the
+// start are pinned by the reference pictures (tst_dials).
 #include "testsupport.h"
 
 #include "chart/bearingline.h"
@@ -16,7 +16,6 @@ using namespace testing;
 namespace {
 
 const QColor kStreak(160, 160, 255);
-const QColor kGrid(135, 135, 255);
 const QColor kYellow(240, 240, 2);
 
 // Lengths of vertical runs of streak colour, in pixels, most frequent first.
@@ -52,58 +51,6 @@ class TestCurrentField : public QObject
     Q_OBJECT
 
 private slots:
-    // (At 1 knot, the start's, the reference picture pins the streaks.)
-    void streakLengthFollowsTheSpeed_data()
-    {
-        QTest::addColumn<int>("speed");
-        QTest::newRow("5 knots: 6 sm") << 5;
-        QTest::newRow("10 knots: 11 sm") << 10;
-    }
-
-    void streakLengthFollowsTheSpeed()
-    {
-        QFETCH(int, speed);
-        MainWindow w;
-        const Form &f = w.form();
-        setScrollValue(f.hscstromv, speed);
-        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" %1").arg(speed));
-        // Current toward north: vertical streaks, speed + 1 sm long, whose
-        // last pixels lie under the white dot at the upstream end.
-        const double expected =
-            (speed + 1) * f.picSee->drawingArea().height() / 100.0 * f.picSee->canvas().image().devicePixelRatio();
-        const int run = commonVerticalRun(*f.picSee);
-        QVERIFY2(qAbs(run - expected) <= 3 * f.picSee->canvas().image().devicePixelRatio(), qPrintable(QStringLiteral("%1 vs %2").arg(run).arg(expected)));
-        QCOMPARE(f.picSee->canvas().drawWidth(), 3);
-        QCOMPARE(f.picSee->canvas().drawStyle(), Canvas::DrawStyle::Solid);
-        QCOMPARE(f.picSee->canvas().foreColor(), QColor(255, 255, 255));
-    }
-
-    void noCurrentNoStreaks()
-    {
-        MainWindow w;
-        const Form &f = w.form();
-        setScrollValue(f.hscstromv, 0);
-        QCOMPARE(text(w, "txtStromv"), QStringLiteral(" 0"));
-        QCOMPARE(countColour(*f.picSee, kStreak), 0);
-        QVERIFY(countColour(*f.picSee, kGrid) > 1000);
-        QCOMPARE(f.picSee->canvas().drawWidth(), 1);
-        // Typed text that is not a number counts as 0 too.
-        setScrollValue(f.hscstromv, 3);
-        f.txtStromv->setText(QStringLiteral("abc"));
-        w.drawCurrentField();
-        QCOMPARE(countColour(*f.picSee, kStreak), 0);
-    }
-
-    void sameActionsDrawTheSameFields()
-    {
-        MainWindow first;
-        MainWindow second;
-        QCOMPARE(first.form().picSee->canvas().image(), second.form().picSee->canvas().image());
-        first.setCurrent(1, 1);
-        second.setCurrent(1, 1);
-        QCOMPARE(first.form().picSee->canvas().image(), second.form().picSee->canvas().image());
-    }
-
     void directionChangeRedrawsElsewhere()
     {
         MainWindow w;

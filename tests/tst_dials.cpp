@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Course dial and current dial: directions, read-outs, pointer and mouse.
+// Faces, pointers and the ship symbol are tested as primitives
+// (tst_drawing) and pinned in pixels by the reference pictures.
 #include "testsupport.h"
 
 #include "simulation/direction.h"
@@ -15,12 +17,6 @@ using namespace testing;
 namespace {
 
 QPoint at(const Dial *dial, double x, double y) { return dial->toPixel(x, y).toPoint(); }
-
-bool near(const QColor &actual, const QColor &expected, int tolerance = 40)
-{
-    return qAbs(actual.red() - expected.red()) <= tolerance && qAbs(actual.green() - expected.green()) <= tolerance
-           && qAbs(actual.blue() - expected.blue()) <= tolerance;
-}
 
 // Pixel rounding may tip a read-out by a degree.
 bool angleNear(const QString &text, int expected)
@@ -104,27 +100,6 @@ private slots:
         QTEST(text(w, "txtStromW"), "angle");
     }
 
-    void pointerAndShipSymbol()
-    {
-        MainWindow w;
-        const Form &f = w.form();
-        // Pointer due east to 1.1, beyond the ring and the cardinal spokes.
-        QCOMPARE(shownAt(*f.picFahrt, 1.05, 0), QColor(0, 0, 0));
-        w.setCourse(0, 1);
-        QCOMPARE(shownAt(*f.picFahrt, 0, 1.05), QColor(0, 0, 0));
-        QVERIFY(shownAt(*f.picFahrt, 1.05, 0) != QColor(0, 0, 0));
-        // The ship symbol points north: white toward the top of the marker.
-        const QImage ship = ownPixels(f.image1);
-        const double half = f.image1->width() / 2.0 * ship.devicePixelRatio();
-        QCOMPARE(ship.pixelColor((QPointF(1, 0.3) * half).toPoint()), QColor(255, 255, 255));
-        QCOMPARE(ship.pixelColor((QPointF(0.3, 1) * half).toPoint()), QColor(0, 0, 255));
-        // The current pointer is near white.
-        QCOMPARE(shownAt(*f.picStrom, 0, 1.05), QColor(250, 250, 250));
-        w.setCurrent(1, 0);
-        QCOMPARE(shownAt(*f.picStrom, 1.05, 0), QColor(250, 250, 250));
-        QCOMPARE(shownAt(*f.picStrom, 0, 1.05), QColor(0, 0, 255));
-    }
-
     // (0, 0) has no direction: nothing changes, nothing is redrawn.
     void zeroVectorChangesNothing()
     {
@@ -145,21 +120,6 @@ private slots:
         QCOMPARE(ownPixels(f.picStrom), current);
         QCOMPARE(f.picSee->canvas().image(), chart);
         QCOMPARE(stromx.count(), 0);
-    }
-
-    void dialFacesAreDrawn()
-    {
-        MainWindow w;
-        const Form &f = w.form();
-        // Course dial: blue ring at 0.9, red fine spokes, white hub.
-        // The ring between two spokes, at 22.5 degrees.
-        QVERIFY(near(shownAt(*f.picFahrt, 0.3444, 0.8315), QColor(0, 0, 255)));
-        QCOMPARE(shownAt(*f.picFahrt, 0, -0.1), QColor(255, 255, 255));
-        QCOMPARE(shownAt(*f.picFahrt, 0, -0.95), QColor(0, 0, 0));
-        QCOMPARE(shownAt(*f.picFahrt, 1.2, 1.2), QColor(246, 246, 246));
-        // Current dial: light ring, blue background outside.
-        QVERIFY(near(shownAt(*f.picStrom, 0.3444, 0.8315), QColor(150, 150, 255)));
-        QCOMPARE(shownAt(*f.picStrom, 1.2, 1.2), QColor(0, 0, 255));
     }
 
     void mouseSteersWhileHeld()

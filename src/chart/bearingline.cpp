@@ -3,8 +3,8 @@
 
 #include "chart/bearingline.h"
 
-#include "common/clipping.h"
 #include "common/picturebox.h"
+#include "drawing/clipping.h"
 
 #include <QPainter>
 
@@ -35,12 +35,15 @@ void BearingLine::setLine(float x1, float y1, float x2, float y2)
 // chart an end point lies.
 void BearingLine::relocate()
 {
-    QLineF line(chart_->toPixel(x1_, y1_), chart_->toPixel(x2_, y2_));
-    visibleLine_ = clipLine(line, QRectF(chart_->drawingArea()));
+    const QPointF from = chart_->toPixel(x1_, y1_), to = chart_->toPixel(x2_, y2_);
+    const QRectF area(chart_->drawingArea());
+    Segment cut{{from.x(), from.y()}, {to.x(), to.y()}};
+    visibleLine_ = clipLine(cut, Area{area.left(), area.top(), area.right(), area.bottom()});
     if (!visibleLine_) {
         setGeometry(0, 0, 0, 0);
         return;
     }
+    const QLineF line(cut.from.x, cut.from.y, cut.to.x, cut.to.y);
     const QRect bounds = QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
     setGeometry(bounds);
     local_ = line.translated(-bounds.topLeft());

@@ -3,9 +3,9 @@
 
 #include "chart/marker.h"
 
-#include "common/clipping.h"
 #include "common/picturebox.h"
 #include "design/palette.h"
+#include "drawing/clipping.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -4,6 +4,7 @@
 #include "chart/shipmarker.h"
 
 #include "common/canvas.h"
+#include "drawing/shipsymbol.h"
 
 #include <QPainter>
 
@@ -19,8 +20,6 @@ void ShipMarker::setHeading(double hx, double hy)
     update();
 }
 
-// The marker's own coordinates run from (-1, -1) at the top left to (1, 1) at
-// the bottom right: y points down, so the bow lies at (hx, -hy).
 void ShipMarker::paintEvent(QPaintEvent *)
 {
     Canvas symbol(size(), devicePixelRatioF());
@@ -28,14 +27,8 @@ void ShipMarker::paintEvent(QPaintEvent *)
     symbol.setSmooth(true);
     symbol.setScale(UserScale(-1, -1, 1, 1));
     symbol.clear();
-    if (hasHeading_) {
-        const QColor white(255, 255, 255);
-        symbol.setDrawWidth(3);
-        symbol.line(0, 0, static_cast<float>(hx_ / 1000), static_cast<float>(-hy_ / 1000), white);
-        symbol.line(0, 0, static_cast<float>(-hx_ / 1000), static_cast<float>(hy_ / 1000), white);
-        symbol.setDrawWidth(2);
-        symbol.circle(static_cast<float>(-hx_ / 3000), static_cast<float>(hy_ / 3000), 0.3, white);
-    }
+    if (hasHeading_)
+        drawShipSymbol(symbol, hx_, hy_, Rgb{255, 255, 255});
     QPainter painter(this);
     painter.drawImage(QPoint(), symbol.image());
     paintFocus(painter);

@@ -3,7 +3,7 @@
 
 #include "common/canvas.h"
 
-#include "common/clipping.h"
+#include "drawing/clipping.h"
 
 #include <QPainter>
 #include <QPen>
@@ -13,8 +13,7 @@
 namespace vendral {
 namespace {
 
-// Drawings whose extent in pixels exceeds this are not on any screen.
-constexpr double kFarAway = 1.0e6;
+QColor qColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 bool finitePoint(const QPointF &p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
@@ -40,18 +39,15 @@ Canvas &Canvas::operator=(const Canvas &other)
 {
     if (this == &other)
         return *this;
+    Surface::operator=(other);
     finishPainting();
     other.finishPainting();
     size_ = other.size_;
     dpr_ = other.dpr_;
     backColor_ = other.backColor_;
-    foreColor_ = other.foreColor_;
     smooth_ = other.smooth_;
     font_ = other.font_;
     scale_ = other.scale_;
-    drawWidth_ = other.drawWidth_;
-    drawStyle_ = other.drawStyle_;
-    current_ = other.current_;
     image_ = other.image_;
     lastCircle_ = other.lastCircle_;
     touched_ = other.touched_;
@@ -106,14 +102,20 @@ void Canvas::clear()
     markDirty(QRectF(QPointF(), size_));
 }
 
-QPen Canvas::pen(const QColor &color) const
+QPointF Canvas::toPixel(double x, double y) const
 {
-    QPen p(color, drawWidth_);
+    const Point p = scale_.toPixel(area(), x, y);
+    return QPointF(p.x, p.y);
+}
+
+QPen Canvas::pen(Rgb colour) const
+{
+    QPen p(qColor(colour), drawWidth());
     p.setCapStyle(Qt::FlatCap);
     // A line wider than one pixel is always solid.
-    if (drawWidth_ == 1 && drawStyle_ == DrawStyle::Dash)
+    if (drawWidth() == 1 && drawStyle() == DrawStyle::Dash)
         p.setDashPattern({6, 3});
-    else if (drawWidth_ == 1 && drawStyle_ == DrawStyle::Dot)
+    else if (drawWidth() == 1 && drawStyle() == DrawStyle::Dot)
         p.setDashPattern({1, 2});
     return p;
 }
@@ -132,76 +134,70 @@ void Canvas::finishPainting() const { painter_.reset(); }
 
 void Canvas::markDirty(const QRectF &pixels)
 {
-    const int margin = drawWidth_ + 2;
+    const int margin = drawWidth() + 2;
     const QRect area = pixels.toAlignedRect().adjusted(-margin, -margin, margin, margin).intersected(QRect(QPoint(), size_));
     touched_ |= area;
     if (dirty_)
         dirty_(area);
 }
 
-bool Canvas::repeatsLastCircle(const QPointF &centre, double r, const QColor &color) const
+bool Canvas::repeatsLastCircle(const QPointF &centre, double r, Rgb colour) const
 {
     return lastCircle_ && !smooth_ && lastCircle_->centre == centre && lastCircle_->r == r
-           && lastCircle_->width == drawWidth_ && lastCircle_->style == drawStyle_ && lastCircle_->colour == color.rgba()
+           && lastCircle_->width == drawWidth() && lastCircle_->style == drawStyle() && lastCircle_->colour == colour
            && !touched_.intersects(lastCircle_->reach);
 }
 
-void Canvas::line(double x1, double y1, double x2, double y2, const QColor &color)
+void Canvas::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
-    QLineF l(toPixel(x1, y1), toPixel(x2, y2));
-    const double margin = drawWidth_ + 2;
-    if (!clipLine(l, QRectF(QPointF(), size_).adjusted(-margin, -margin, margin, margin)))
+    Segment l{scale_.toPixel(area(), x1, y1), scale_.toPixel(area(), x2, y2)};
+    const double margin = drawWidth() + 2;
+    if (!clipLine(l, Area{-margin, -margin, size_.width() + margin, size_.height() + margin}))
         return;
+    const QPointF from(l.from.x, l.from.y), to(l.to.x, l.to.y);
     QPainter &p = painter();
-    p.setPen(pen(color));
-    p.drawLine(l);
-    markDirty(QRectF(l.p1(), l.p2()).normalized());
+    p.setPen(pen(colour));
+    p.drawLine(from, to);
+    markDirty(QRectF(from, to).normalized());
 }
 
-void Canvas::box(double x1, double y1, double x2, double y2, const QColor &color)
-{
-    line(x1, y1, x2, y1, color);
-    line(x2, y1, x2, y2, color);
-    line(x2, y2, x1, y2, color);
-    line(x1, y2, x1, y1, color);
-}
-
-void Canvas::circle(double cx, double cy, double radius, const QColor &color)
+void Canvas::circle(double cx, double cy, double radius, Rgb colour)
 {
     const QPointF centre = toPixel(cx, cy);
     const double r = std::fabs(radius) * pixelsPerUnitX();
     if (!finitePoint(centre) || !std::isfinite(r) || r > kFarAway)
         return;
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-    if (!bounds.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_).intersects(QRectF(QPointF(), size_)))
+    const int width = drawWidth();
+    if (!bounds.adjusted(-width, -width, width, width).intersects(QRectF(QPointF(), size_)))
         return;
-    if (repeatsLastCircle(centre, r, color))
+    if (repeatsLastCircle(centre, r, colour))
         return;
     QPainter &p = painter();
-    p.setPen(pen(color));
+    p.setPen(pen(colour));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
     markDirty(bounds);
-    const int reach = drawWidth_ + 2;
-    lastCircle_ = Circle{centre, r, drawWidth_, drawStyle_, color.rgba(),
+    const int reach = width + 2;
+    lastCircle_ = Circle{centre, r, width, drawStyle(), colour,
                          bounds.toAlignedRect().adjusted(-reach, -reach, reach, reach)};
     touched_ = QRect();
 }
 
-void Canvas::point(double x, double y, const QColor &color)
+void Canvas::point(double x, double y, Rgb colour)
 {
     const QPointF p = toPixel(x, y);
-    const QRectF area(QPointF(), size_);
-    if (!finitePoint(p) || !area.adjusted(-drawWidth_, -drawWidth_, drawWidth_, drawWidth_).contains(p))
+    const int width = drawWidth();
+    if (!finitePoint(p) || !QRectF(QPointF(), size_).adjusted(-width, -width, width, width).contains(p))
         return;
-    const double half = drawWidth_ / 2.0;
-    painter().fillRect(QRectF(p.x() - half, p.y() - half, drawWidth_, drawWidth_), color);
+    const double half = width / 2.0;
+    painter().fillRect(QRectF(p.x() - half, p.y() - half, width, width), qColor(colour));
     markDirty(QRectF(p, p));
 }
 
-void Canvas::print(const QString &text)
+void Canvas::print(std::string_view utf8)
 {
-    const QPointF p = toPixel(current_.x(), current_.y());
+    const QPointF p = toPixel(currentPos().x, currentPos().y);
     if (!finitePoint(p) || std::fabs(p.x()) > kFarAway || std::fabs(p.y()) > kFarAway)
         return;
     QPainter &painter = this->painter();
@@ -209,7 +205,8 @@ void Canvas::print(const QString &text)
     if (!smooth_)
         textFont.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(textFont);
-    painter.setPen(foreColor_);
+    painter.setPen(qColor(foreColor()));
+    const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     const QFontMetricsF metrics(font_);
     painter.drawText(QPointF(p.x(), p.y() + metrics.ascent()), text);
     markDirty(QRectF(p, QSizeF(metrics.horizontalAdvance(text), metrics.height())));

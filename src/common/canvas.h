@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "common/userscale.h"
-#include "simulation/pen.h"
+#include "drawing/surface.h"
+#include "drawing/userscale.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,13 +22,10 @@ class QPen;
 
 namespace vendral {
 
-// A retained drawing with a user coordinate scale: what is drawn stays until
-// clear(). The pen state (draw width in pixels, draw style, foreground colour,
-// current text position) is shared by all drawings and stays as the last
-// caller left it. Drawings are cut to the canvas, so end points may lie
-// arbitrarily far away. Sizes and positions are in logical pixels; the image
-// has the device pixel ratio given.
-class Canvas
+// A surface painted into a retained image with a user coordinate scale: what
+// is drawn stays until clear(). Drawings are cut to the canvas. Sizes and
+// positions are in logical pixels; the image has the device pixel ratio given.
+class Canvas final : public Surface
 {
 public:
     using DrawStyle = vendral::DrawStyle;
@@ -52,25 +49,14 @@ public:
 
     void setScale(const UserScale &scale) { scale_ = scale; }
     const UserScale &scale() const { return scale_; }
-    QPointF toPixel(double x, double y) const { return scale_.toPixel(size_, x, y); }
-    QPointF toUser(const QPointF &pixel) const { return scale_.toUser(size_, pixel); }
-    double pixelsPerUnitX() const { return scale_.pixelsPerUnitX(size_); }
-
-    void setDrawWidth(int pixels) { drawWidth_ = pixels < 1 ? 1 : pixels; }
-    int drawWidth() const { return drawWidth_; }
-    void setDrawStyle(DrawStyle style) { drawStyle_ = style; }
-    DrawStyle drawStyle() const { return drawStyle_; }
-    void setForeColor(const QColor &color) { foreColor_ = color; }
-    QColor foreColor() const { return foreColor_; }
-    void setCurrentPos(double x, double y) { current_ = QPointF(x, y); }
+    QPointF toPixel(double x, double y) const;
+    double pixelsPerUnitX() const { return scale_.pixelsPerUnitX(area()); }
 
     void clear();
-    void line(double x1, double y1, double x2, double y2, const QColor &color);
-    void box(double x1, double y1, double x2, double y2, const QColor &color);
-    void circle(double cx, double cy, double radius, const QColor &color);
-    void point(double x, double y, const QColor &color);
-    // Text whose top-left corner is the current position, in the fore colour.
-    void print(const QString &text);
+    void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(double cx, double cy, double radius, Rgb colour) override;
+    void point(double x, double y, Rgb colour) override;
+    void print(std::string_view text) override;
 
     const QImage &image() const;
 
@@ -80,14 +66,15 @@ public:
     void setDirtyHandler(std::function<void(const QRect &)> handler) { dirty_ = std::move(handler); }
 
 private:
+    Size area() const { return {double(size_.width()), double(size_.height())}; }
     void ensureImage();
-    QPen pen(const QColor &color) const;
+    QPen pen(Rgb colour) const;
     // One painter stays open across consecutive drawings (a current field is
     // some 700 of them); whatever reads or replaces the image ends it first.
     QPainter &painter();
     void finishPainting() const;
     void markDirty(const QRectF &pixels);
-    bool repeatsLastCircle(const QPointF &centre, double r, const QColor &color) const;
+    bool repeatsLastCircle(const QPointF &centre, double r, Rgb colour) const;
 
     // The continuous run draws the same crisp circle after every step. Drawn
     // again over pixels that nothing has touched since, it would change
@@ -98,7 +85,7 @@ private:
         double r = 0;
         int width = 0;
         DrawStyle style = DrawStyle::Solid;
-        QRgb colour = 0;
+        Rgb colour;
         QRect reach;
     };
     std::optional<Circle> lastCircle_;
@@ -107,13 +94,9 @@ private:
     QSize size_{1, 1};
     qreal dpr_ = 1.0;
     QColor backColor_{Qt::white};
-    QColor foreColor_{Qt::black};
     bool smooth_ = false;
     QFont font_;
     UserScale scale_;
-    int drawWidth_ = 1;
-    DrawStyle drawStyle_ = DrawStyle::Solid;
-    QPointF current_;
     QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     std::function<void(const QRect &)> dirty_;

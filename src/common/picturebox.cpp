@@ -3,6 +3,7 @@
 
 #include "common/picturebox.h"
 
+#include "common/scaledarea.h"
 #include "common/sunkenborder.h"
 
 #include <QEvent>
@@ -48,14 +49,12 @@ QRect PictureBox::drawingArea() const { return rect().adjusted(border_, border_,
 
 QPointF PictureBox::toPixel(double x, double y) const
 {
-    const QRect area = drawingArea();
-    return canvas_.scale().toPixel(area.size(), x, y) + area.topLeft();
+    return scaledToPixel(canvas_.scale(), drawingArea(), x, y);
 }
 
 QPointF PictureBox::toUser(const QPointF &widgetPos) const
 {
-    const QRect area = drawingArea();
-    return canvas_.scale().toUser(area.size(), widgetPos - area.topLeft());
+    return scaledToUser(canvas_.scale(), drawingArea(), widgetPos);
 }
 
 void PictureBox::placePixels(QWidget *child, int x, int y)

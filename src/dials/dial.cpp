@@ -3,6 +3,7 @@
 
 #include "dials/dial.h"
 
+#include "common/scaledarea.h"
 #include "common/sunkenborder.h"
 #include "simulation/direction.h"
 
@@ -85,17 +86,9 @@ QRect Dial::drawingArea() const
     return rect().adjusted(kSunkenBorder, kSunkenBorder, -kSunkenBorder, -kSunkenBorder);
 }
 
-QPointF Dial::toPixel(double x, double y) const
-{
-    const QRect area = drawingArea();
-    return scale_.toPixel(area.size(), x, y) + area.topLeft();
-}
+QPointF Dial::toPixel(double x, double y) const { return scaledToPixel(scale_, drawingArea(), x, y); }
 
-QPointF Dial::toUser(const QPointF &widgetPos) const
-{
-    const QRect area = drawingArea();
-    return scale_.toUser(area.size(), widgetPos - area.topLeft());
-}
+QPointF Dial::toUser(const QPointF &widgetPos) const { return scaledToUser(scale_, drawingArea(), widgetPos); }
 
 // The face is the same picture until the size or the pixel ratio changes.
 const Canvas &Dial::face()
@@ -126,7 +119,8 @@ void Dial::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         // A dotted frame just inside the border, in the pointer's colour,
         // which stands out on either face.
-        QPen pen(faceStyle_ ? faceStyle_->pointer : QColor(Qt::black), 1, Qt::DotLine);
+        const Rgb colour = faceStyle_ ? faceStyle_->pointer : Rgb{};
+        QPen pen(QColor(colour.red, colour.green, colour.blue), 1, Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(drawingArea().adjusted(1, 1, -2, -2));
     }

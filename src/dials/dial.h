@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/canvas.h"
-#include "common/userscale.h"
+#include "drawing/userscale.h"
 #include "dials/dialface.h"
 
 #include <QWidget>

@@ -14,6 +14,8 @@ struct Rgb
     int red = 0;
     int green = 0;
     int blue = 0;
+
+    bool operator==(const Rgb &) const = default;
 };
 
 } // namespace vendral

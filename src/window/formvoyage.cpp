@@ -23,8 +23,6 @@ void setPen(Canvas &canvas, DrawStyle style, int width)
     canvas.setDrawWidth(width);
 }
 
-QColor color(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
 } // namespace
 
 QLineEdit *FormVoyage::field(Field field) const
@@ -99,14 +97,14 @@ void FormVoyage::line(double x1, double y1, double x2, double y2, DrawStyle styl
 {
     Canvas &chart = form_.picSee->canvas();
     setPen(chart, style, width);
-    chart.line(x1, y1, x2, y2, color(colour));
+    chart.line(x1, y1, x2, y2, colour);
 }
 
 void FormVoyage::circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour)
 {
     Canvas &chart = form_.picSee->canvas();
     setPen(chart, style, width);
-    chart.circle(x, y, radius, color(colour));
+    chart.circle(x, y, radius, colour);
 }
 
 void FormVoyage::showCourse(const DialDirection &direction, int degrees)
@@ -132,7 +130,7 @@ void FormVoyage::wipe(Rgb fore)
 {
     Canvas &chart = form_.picSee->canvas();
     chart.clear();
-    chart.setForeColor(color(fore));
+    chart.setForeColor(fore);
 }
 
 void FormVoyage::drawCurrentField()

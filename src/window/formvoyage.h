@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "common/random.h"
+#include "drawing/random.h"
 #include "simulation/handlers.h"
 #include "simulation/voyage.h"
 

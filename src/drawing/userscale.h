@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include <QPointF>
-#include <QSizeF>
+#include "drawing/geometry.h"
 
 #include <cmath>
 
@@ -23,25 +22,21 @@ public:
     {
     }
 
-    QPointF toPixel(const QSizeF &area, double x, double y) const
+    Point toPixel(const Size &area, double x, double y) const
     {
         if (!set_)
-            return QPointF(x, y);
-        return QPointF((x - left_) * area.width() / (right_ - left_), (y - top_) * area.height() / (bottom_ - top_));
+            return {x, y};
+        return {(x - left_) * area.width / (right_ - left_), (y - top_) * area.height / (bottom_ - top_)};
     }
 
-    QPointF toUser(const QSizeF &area, const QPointF &pixel) const
+    Point toUser(const Size &area, const Point &pixel) const
     {
-        if (!set_ || area.width() <= 0 || area.height() <= 0)
+        if (!set_ || area.width <= 0 || area.height <= 0)
             return pixel;
-        return QPointF(left_ + pixel.x() * (right_ - left_) / area.width(),
-                       top_ + pixel.y() * (bottom_ - top_) / area.height());
+        return {left_ + pixel.x * (right_ - left_) / area.width, top_ + pixel.y * (bottom_ - top_) / area.height};
     }
 
-    double pixelsPerUnitX(const QSizeF &area) const
-    {
-        return set_ ? std::abs(area.width() / (right_ - left_)) : 1.0;
-    }
+    double pixelsPerUnitX(const Size &area) const { return set_ ? std::abs(area.width / (right_ - left_)) : 1.0; }
 
     bool operator==(const UserScale &) const = default;
 

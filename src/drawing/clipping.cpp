@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "common/clipping.h"
+#include "drawing/clipping.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,16 +13,16 @@ using Wide = long double;
 
 enum Outcode : int { Inside = 0, Left = 1, Right = 2, Top = 4, Bottom = 8 };
 
-int outcode(Wide x, Wide y, const QRectF &area)
+int outcode(Wide x, Wide y, const Area &area)
 {
     int code = Inside;
-    if (x < area.left())
+    if (x < area.left)
         code |= Left;
-    else if (x > area.right())
+    else if (x > area.right)
         code |= Right;
-    if (y < area.top())
+    if (y < area.top)
         code |= Top;
-    else if (y > area.bottom())
+    else if (y > area.bottom)
         code |= Bottom;
     return code;
 }
@@ -32,17 +32,17 @@ int outcode(Wide x, Wide y, const QRectF &area)
 // Cohen-Sutherland in extended precision: each cut puts the end point exactly
 // on the edge and moves only the other coordinate along the slope, so a line
 // between two points at 1E+300 still crosses the area where it should.
-bool clipLine(QLineF &line, const QRectF &area)
+bool clipLine(Segment &line, const Area &area)
 {
-    if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2())
-        || !std::isfinite(line.y2()))
+    if (!std::isfinite(line.from.x) || !std::isfinite(line.from.y) || !std::isfinite(line.to.x)
+        || !std::isfinite(line.to.y))
         return false;
-    Wide x0 = line.x1(), y0 = line.y1(), x1 = line.x2(), y1 = line.y2();
+    Wide x0 = line.from.x, y0 = line.from.y, x1 = line.to.x, y1 = line.to.y;
     int code0 = outcode(x0, y0, area);
     int code1 = outcode(x1, y1, area);
     for (int pass = 0; pass < 8; ++pass) {
         if ((code0 | code1) == 0) {
-            line = QLineF(double(x0), double(y0), double(x1), double(y1));
+            line = Segment{{double(x0), double(y0)}, {double(x1), double(y1)}};
             return true;
         }
         if (code0 & code1)
@@ -55,10 +55,10 @@ bool clipLine(QLineF &line, const QRectF &area)
         const Wide ox = first ? x0 : x1, oy = first ? y0 : y1;
         Wide x = 0, y = 0;
         if (out & (Top | Bottom)) {
-            y = (out & Bottom) ? area.bottom() : area.top();
+            y = (out & Bottom) ? area.bottom : area.top;
             x = bx + (ox - bx) * ((y - by) / (oy - by));
         } else {
-            x = (out & Right) ? area.right() : area.left();
+            x = (out & Right) ? area.right : area.left;
             y = by + (oy - by) * ((x - bx) / (ox - bx));
         }
         if (first) {
@@ -76,10 +76,9 @@ bool clipLine(QLineF &line, const QRectF &area)
 
 int pixelCoordinate(double value)
 {
-    constexpr double limit = 1000000.0;
     if (std::isnan(value))
         return 0;
-    return static_cast<int>(std::lround(std::clamp(value, -limit, limit)));
+    return static_cast<int>(std::lround(std::clamp(value, -kFarAway, kFarAway)));
 }
 
 } // namespace vendral
