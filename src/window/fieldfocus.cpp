@@ -23,7 +23,11 @@ bool FieldFocus::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
-    auto *field = static_cast<QLineEdit *>(watched);
+    // A field that is being destroyed loses the focus when it is no longer
+    // a line edit; it is left to what remains of it.
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (!field)
+        return false;
     const auto reason = static_cast<QFocusEvent *>(event)->reason();
     if (updates_)
         updates_->quiet(field);
