@@ -5,7 +5,7 @@
 
 #include "common/canvas.h"
 #include "drawing/userscale.h"
-#include "dials/dialface.h"
+#include "drawing/dialface.h"
 
 #include <QWidget>
 

@@ -19,6 +19,10 @@ struct CurrentFieldColours
     Rgb labels;
 };
 
+// The chart's own: pale blue grid and streaks, white streak ends and labels.
+inline constexpr CurrentFieldColours kChartFieldColours{Rgb{135, 135, 255}, Rgb{160, 160, 255}, Rgb{255, 255, 255},
+                                                        Rgb{255, 255, 255}};
+
 // Dotted 10-sm grid over the whole chart, in chart units.
 void drawChartGrid(Surface &chart, Rgb colour);
 

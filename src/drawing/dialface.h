@@ -27,6 +27,13 @@ struct DialFace
     Rgb pointer;
 };
 
+// The course dial's face and the current dial's.
+inline constexpr DialFace kCourseDialFace{Rgb{0, 0, 255},     Rgb{0, 0, 0}, Rgb{0, 0, 255}, Rgb{255, 5, 5}, 72, 0.7, 1,
+                                          Rgb{255, 255, 255}, 7,            Rgb{0, 0, 0}};
+inline constexpr DialFace kCurrentDialFace{Rgb{150, 150, 255}, Rgb{0, 0, 0}, Rgb{200, 200, 255}, Rgb{255, 255, 255}, 16,
+                                           0.3,                1,            Rgb{0, 0, 255},     9,
+                                           Rgb{250, 250, 250}};
+
 // Draws the face over whatever the surface shows, in dial coordinates
 // (origin at the centre, x east, y north). Leaves the pen solid, as wide as
 // the hub.

@@ -4,11 +4,11 @@
 #include "window/formvoyage.h"
 
 #include "chart/bearingline.h"
-#include "chart/currentfield.h"
 #include "chart/shipmarker.h"
 #include "common/canvas.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
+#include "drawing/currentfield.h"
 #include "window/fields.h"
 #include "window/form.h"
 
@@ -135,7 +135,9 @@ void FormVoyage::wipe(Rgb fore)
 
 void FormVoyage::drawCurrentField()
 {
-    vendral::drawCurrentField(form_.picSee->canvas(), rnd_, *this);
+    Canvas &chart = form_.picSee->canvas();
+    chart.clear();
+    vendral::drawCurrentField(chart, rnd_, *this, kChartFieldColours);
     // The island marker is a control above the drawing; it only has to be shown.
     show(MarkerName::image2);
 }

@@ -7,7 +7,7 @@
 #include "common/picturebox.h"
 #include "common/sunkenborder.h"
 #include "dials/dial.h"
-#include "dials/dialface.h"
+#include "drawing/dialface.h"
 #include "design/layout.h"
 #include "simulation/handlers.h"
 #include "simulation/islanddistance.h"
@@ -63,9 +63,9 @@ double designScaleFor(const QSizeF &screenPixels)
 void startUp(Form &form, FormVoyage &voyage, const QSizeF &screenPixels, const DesignScale &scale)
 {
     form.picFahrt->setScale(-1.3, 1.3, 1.3, -1.3);
-    form.picFahrt->setFace(courseDialFace());
+    form.picFahrt->setFace(kCourseDialFace);
     form.picStrom->setScale(-1.3, 1.3, 1.3, -1.3);
-    form.picStrom->setFace(currentDialFace());
+    form.picStrom->setFace(kCurrentDialFace);
 
     layOut(form.Frame3, screenPixels);
     layOut(form.Frame4, screenPixels);
