@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "design/palette.h"
+
 #include <QColor>
 #include <QLineF>
 #include <QWidget>
@@ -28,7 +30,7 @@ public:
     // End points in chart units, single precision like the markers' corners.
     void setLine(float x1, float y1, float x2, float y2);
 
-    static QColor colour() { return QColor(255, 140, 0); }
+    static QColor colour() { return QColor(palette::kBearingLine.red, palette::kBearingLine.green, palette::kBearingLine.blue); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -19,5 +19,7 @@ inline constexpr Rgb kSail{255, 255, 192};
 inline constexpr Rgb kStop{255, 0, 0};
 inline constexpr Rgb kStep{192, 192, 255};
 inline constexpr Rgb kAutoStop{192, 192, 0};
+// The bearing line, orange over the chart's blue.
+inline constexpr Rgb kBearingLine{255, 140, 0};
 
 } // namespace vendral::palette
