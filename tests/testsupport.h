@@ -4,7 +4,7 @@
 #pragma once
 
 // Helpers shared by the window tests: the screen a test program runs on,
-// finding controls by name, reading the chart's pixels in chart units and what
+// finding controls by name, counting the chart's pixels of a colour and what
 // a widget shows, setting the parameters the way the window's own scroll bars
 // do, and a watchdog.
 
@@ -100,14 +100,6 @@ inline QImage ownPixels(QWidget *widget) { return ownPaint(widget, Qt::magenta, 
 
 // On nothing: each pixel's alpha tells how much of it the widget covers.
 inline QImage ownCover(QWidget *widget) { return ownPaint(widget, Qt::transparent, QImage::Format_ARGB32); }
-
-// The colour a dial shows at a point in dial units.
-inline QColor shownAt(vendral::Dial &dial, double x, double y)
-{
-    const QImage image = ownPixels(&dial);
-    const QPointF p = dial.toPixel(x, y) * image.devicePixelRatio();
-    return image.pixelColor(int(p.x()), int(p.y()));
-}
 
 // Counts the pixels of one colour in the retained drawing.
 inline int countColour(const vendral::PictureBox &box, const QColor &colour)

@@ -188,9 +188,11 @@ private slots:
         QCOMPARE(box.toPixel(50, 25), QPointF(102, 77));
         QCOMPARE(box.canvas().size(), QSize(200, 100));
         // A marker keeps its place in chart units when the box changes size.
+        // Its place is also a pair of properties, as the controls' Left and Top.
         Marker marker(&box);
-        marker.moveTo(42.9f, 17.2f);
+        QVERIFY(marker.setProperty("left", 42.9f) && marker.setProperty("top", 17.2f));
         QCOMPARE(marker.left(), 42.9f);
+        QCOMPARE(marker.top(), 17.2f);
         QCOMPARE(marker.pos(), QPoint(88, 85));
         box.resize(404, 204);
         box.show();

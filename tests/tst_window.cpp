@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The window's controls as they stand after start-up: where each lies, what
-// it shows, and what neither a picture nor a screen reader tells.
+// it shows, and what neither a picture nor a screen reader tells; and how a
+// field's text is read.
 #include "testsupport.h"
 
 #include "design/controltable.h"
 #include "window/artwork.h"
 #include "window/designscale.h"
+#include "window/fields.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,26 +83,17 @@ private slots:
         QVERIFY(iconImage(32).colorCount() <= 16);
     }
 
-    void islandPictureOnTheChartsBlue()
+    // Fields are read without a detour through a copy when their text is
+    // short and plain; every text reads as its UTF-8 bytes would.
+    void fieldTextsReadAsTheirBytes()
     {
-        const QImage island = islandPicture();
-        QCOMPARE(island.size(), QSize(57, 46));
-        for (const QPoint corner : {QPoint(0, 0), QPoint(56, 0), QPoint(0, 45), QPoint(56, 45)})
-            QCOMPARE(island.pixelColor(corner), toQColor(palette::kChartBlue));
-        QVERIFY(island.pixelColor(32, 25) != toQColor(palette::kChartBlue));
-    }
-
-    void markersMoveThroughTheirProperties()
-    {
-        MainWindow w;
-        Marker *ship = w.form().image1;
-        QVERIFY(ship->setProperty("left", 42.9f));
-        QVERIFY(ship->setProperty("top", 17.2f));
-        QCOMPARE(ship->left(), 42.9f);
-        QCOMPARE(ship->top(), 17.2f);
-        const QPointF corner = w.form().picSee->toPixel(42.9, 17.2);
-        QVERIFY(qAbs(ship->x() - corner.x()) <= 0.5);
-        QVERIFY(qAbs(ship->y() - corner.y()) <= 0.5);
+        for (const QString &text : {QString(), QStringLiteral(" 12.5E3x"), QStringLiteral("7\u00b0"),
+                                    QStringLiteral("\u00e9 1"), QString(64, QLatin1Char('9')),
+                                    QString(65, QLatin1Char('9')), QStringLiteral("4") + QChar(0) + QStringLiteral("2")}) {
+            FieldText read;
+            readText(text, read);
+            QCOMPARE(read.view(), text.toStdString());
+        }
     }
 };
 
