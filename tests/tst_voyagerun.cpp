@@ -73,17 +73,6 @@ private slots:
     void init() { watchdog_ = std::make_unique<Watchdog>(60); }
     void cleanup() { watchdog_.reset(); }
 
-    void fahrtThenStopAtOncePerformsOneStep()
-    {
-        MainWindow w;
-        prepare(w, 50, 50, 1, 0, 6, 1);
-        w.voyage().state().stopRequested = 1; // left over from before: cleared by the run
-        queueClick(w.form().cmdStop);
-        QTest::mouseClick(w.form().cmdFahrt, Qt::LeftButton);
-        QCOMPARE(w.voyage().state().travelTime, 1.0);
-        QCOMPARE(w.voyage().state().stopRequested, 1);
-    }
-
     // A run with the island's box not ticked sails past the island (the
     // arrival and edge stops are tested on the voyage core, tst_voyage, and
     // through the window by tst_accessibility's run reports), drawing the
