@@ -111,6 +111,29 @@ private slots:
         QCOMPARE(text(*w, field.toLatin1()).toInt(), scroll->maximum());
     }
 
+    // The vertical bars have their largest value on top: the track above the
+    // thumb and the upper arrow raise the speed, at the press, up to 10.
+    void speedBarHasItsMaximumOnTop()
+    {
+        auto w = shownWindow();
+        QScrollBar *bar = w->form().hscfahrtv;
+        const auto click = [&w, bar](QStyle::SubControl part) {
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, inWindow(bar, scrollBarPart(bar, part).center()));
+        };
+        QCOMPARE(text(*w, "txtFahrtv"), QStringLiteral("1"));
+        click(QStyle::SC_ScrollBarSubPage);
+        QCOMPARE(text(*w, "txtFahrtv"), QStringLiteral(" 2"));
+        click(QStyle::SC_ScrollBarAddPage);
+        QCOMPARE(text(*w, "txtFahrtv"), QStringLiteral(" 1"));
+        for (int i = 0; i < 12; ++i)
+            click(QStyle::SC_ScrollBarSubLine);
+        QCOMPARE(text(*w, "txtFahrtv"), QStringLiteral(" 10"));
+        click(QStyle::SC_ScrollBarAddLine);
+        QCOMPARE(text(*w, "txtFahrtv"), QStringLiteral(" 9"));
+        setScrollValue(bar, 10);
+        QCOMPARE(bar->value(), bar->minimum());
+    }
+
     // Keys on a bar that has the focus, in the order given; the field shows
     // the value after the last key.
     void barsAnswerTheKeys_data()
