@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The window's controls as they stand after start-up: where each lies, what
-// it shows, and what neither a picture nor a screen reader tells; and how a
-// field's text is read.
+// The window after start-up: its controls as the design's table makes them,
+// what neither a picture nor a screen reader tells, the initial state; the
+// menu commands and the travel counters; and how a field's text is read.
 #include "testsupport.h"
 
 #include "design/controltable.h"
 #include "window/artwork.h"
 #include "window/designscale.h"
 #include "window/fields.h"
+#include "window/voyagerun.h"
+
+#include "chart/bearingline.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,6 +32,16 @@ QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsi
 class TestWindow : public QObject
 {
     Q_OBJECT
+
+private:
+    // Sails three steps with the bearing line showing, the ship elsewhere.
+    static void sail(MainWindow &w)
+    {
+        prepare(w, 40, 30, 1, 1, 6, 10, 2);
+        w.form().chkPeil->setChecked(true);
+        for (int i = 0; i < 3; ++i)
+            w.timeStep();
+    }
 
 private slots:
     // Every control is made as its row in the design's table says, and the
@@ -81,6 +94,81 @@ private slots:
         QVERIFY(sizes.contains(QSize(32, 32)));
         QVERIFY(sizes.contains(QSize(16, 16)));
         QVERIFY(iconImage(32).colorCount() <= 16);
+    }
+
+    // What start-up writes besides the initial state (which is tested on
+    // plain data): the distance, the current's speed from its bar, and the
+    // design's texts of the bars' fields.
+    void initialState()
+    {
+        MainWindow w;
+        const Form &f = w.form();
+        const std::pair<const char *, const char *> fields[] = {
+            {"txtSchiffx", "10"}, {"txtInsely", "80"},  {"txtWinkel", " 90°"}, {"txtStromW", " 0°"},
+            {"txtReisezeitmin", "0"}, {"txtFdW", ""},  {"txtAbstand", "Entfernung zur Insel 98 sm"},
+            {"txtFahrtv", "1"},   {"txtStromv", " 1"}, {"txtdt", "1"},        {"txtVerz", "0"},
+        };
+        for (const auto &[name, shown] : fields)
+            QCOMPARE(text(w, name), QString::fromUtf8(shown));
+        QCOMPARE(QPointF(f.image1->left(), f.image1->top()), QPointF(10, 10));
+        QCOMPARE(QPointF(f.image2->left(), f.image2->top()), QPointF(80, 80));
+        QVERIFY(f.linpeil->isHidden());
+    }
+
+    // "Startzustand" after a voyage puts markers and fields back and the
+    // counters to zero (the whole state is tested on the core).
+    void startStateByMenu()
+    {
+        MainWindow w;
+        const Form &f = w.form();
+        sail(w);
+        f.cmdStart->trigger();
+        QCOMPARE(text(w, "txtSchiffx"), QStringLiteral("10"));
+        QCOMPARE(text(w, "txtReisezeitmin"), QStringLiteral("0"));
+        QCOMPARE(QPointF(f.image1->left(), f.image1->top()), QPointF(10, 10));
+        QVERIFY(f.linpeil->isHidden());
+        QCOMPARE(w.voyage().state().travelTime, 0.0);
+    }
+
+    // The menu and the "x" of the time panel clear the counters (tested on
+    // the core) but leave the ship, the distance and the track.
+    void stageCountersReset_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("menu Etappenzähler löschen") << "menu";
+        QTest::newRow("x in the time panel") << "button";
+    }
+
+    void stageCountersReset()
+    {
+        QFETCH(QString, how);
+        MainWindow w;
+        const Form &f = w.form();
+        sail(w);
+        const QString ship = text(w, "txtSchiffx");
+        const QString distance = text(w, "txtAbstand");
+        const int yellow = countColour(*f.picSee, QColor(240, 240, 2));
+        if (how == QLatin1String("menu"))
+            f.cmdEtap->trigger();
+        else
+            QTest::mouseClick(f.Command2, Qt::LeftButton);
+        QCOMPARE(text(w, "txtReisezeitmin"), QStringLiteral("0"));
+        QCOMPARE(text(w, "txtReiseweg"), QString());
+        QCOMPARE(text(w, "txtSchiffx"), ship);
+        QCOMPARE(text(w, "txtAbstand"), distance);
+        QCOMPARE(countColour(*f.picSee, QColor(240, 240, 2)), yellow);
+        w.timeStep();
+        QCOMPARE(text(w, "txtReisezeitmin"), QStringLiteral(" 10m"));
+    }
+
+    void endClosesTheWindow()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.form().cmdend->trigger();
+        QVERIFY(!w.isVisible());
+        QVERIFY(w.voyageRun()->closing());
     }
 
     // Fields are read without a detour through a copy when their text is
