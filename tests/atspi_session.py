@@ -10,9 +10,9 @@ control's name reaches AT-SPI; that a step started by the keyboard is
 spoken; runs started through AT-SPI at delay 0 with and without a client
 listening to every event (steps per second, events per second, how fast
 calls are answered) and at delay 100 with one (calls answered, events per
-second, processor time), each ended by "Stop" through AT-SPI and reported,
-with the final values in the names; the credit box opened through AT-SPI
-and closed by keyboard.
+second, processor time), each ended by "Stop" through AT-SPI and reported;
+the credit box opened through AT-SPI and closed by keyboard, the focus back
+where it was.
 
     atspi_session.py PROGRAM [FIGURES_FILE]
     atspi_session.py --listen OUTPUT   (the listening client)
@@ -158,8 +158,16 @@ def names(s):
 def announcement(s):
     """A single step started by the keyboard is spoken: the notification
     reaches AT-SPI with its text."""
-    s.need("Schritt dt", pyatspi.ROLE_PUSH_BUTTON).queryComponent().grabFocus()
-    poll("Schritt dt focused", lambda: s.focused() is not None and s.focused().name == "Schritt dt", 5)
+    button = s.need("Schritt dt", pyatspi.ROLE_PUSH_BUTTON)
+
+    # The window manager may not have activated the window yet: until it
+    # has, a focus asked for does not show.
+    def focused():
+        button.queryComponent().grabFocus()
+        node = s.focused()
+        return node is not None and node.name == "Schritt dt"
+
+    poll("Schritt dt focused", focused, 10)
     s.key("space")
     step = poll("the step's announcement",
                 lambda: s.control("Schiff bei x", pyatspi.ROLE_NOTIFICATION, prefix=True), 5)
@@ -274,21 +282,11 @@ def runs(s, figures):
             slow["calls"][0] <= CALL_MEDIAN and slow["calls"][1] <= CALL_90TH)
     s.check("Stop through AT-SPI ends a run within %g s" % STOP_WITHIN,
             max(alone["stop"], heard["stop"], slow["stop"]) <= STOP_WITHIN)
-    # The markers and the chart carry the final values.
-    ship_field = float(s.text("xSchiff"))
-    ship = s.need("Schiff bei", prefix=True)
-    place = re.match(r"Schiff bei x (-?[\d.]+), y", ship.name)
-    s.check("the ship's name has the final place (%r, field %s)" % (ship.name, ship_field),
-            place is not None and abs(float(place.group(1)) - ship_field) <= 0.05)
-    chart = s.need("Seegebiet 100sm x 100sm")
-    s.check("the chart has the final distance", s.text("Entfernung zur Insel") + ", Peilung" in chart.description)
 
 
 def credit_box(s):
     before = s.focused()
-    started = time.monotonic()
     s.action(s.need("Programmiert von", pyatspi.ROLE_MENU_ITEM), "Press")
-    s.check("the credit box's action returns at once", time.monotonic() - started < 2)
     box = poll("the credit box", lambda: next((a for a in walk(s.app) if a.name == "Programmiert von"
                                               and a.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT,
                                                                   pyatspi.ROLE_WINDOW, pyatspi.ROLE_FRAME)), None), 10)
