@@ -118,9 +118,8 @@ private slots:
         QTest::newRow("course dial") << "picFahrt" << "Kurs 90 Grad" << "Zeiger greifen, Kurs einstellen";
         QTest::newRow("current dial") << "picStrom" << "Strömungsrichtung 0 Grad"
                                       << "Zeiger greifen, Strömungsrichtung einstellen";
-        // Markers say where the voyage takes ship and island to be: the
-        // island's fields hold its corner.
-        QTest::newRow("ship") << "image1" << "Schiff bei x 10, y 10 sm" << "";
+        // The island says where the voyage takes it to be (the ship, moved,
+        // below); its fields hold its corner.
         QTest::newRow("island") << "image2" << "Inselmitte bei x 85, y 76 sm" << "Insel verschieben";
         QTest::newRow("island's corner") << "txtInselx" << "xInsel"
                                          << "Ecke der Insel; die Mitte liegt 5 sm östlich, 4 sm südlich";
