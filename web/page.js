@@ -888,7 +888,15 @@ async function start() {
     afterEvent();
   });
   document.body.dataset.ready = '1';
+  // When the first complete picture reaches the screen, for the benchmark.
+  requestAnimationFrame(() => { pictureAt = performance.now(); });
 }
 
-window.vendralPage = { get page() { return page; }, syncNow };
+let pictureAt = 0;
+window.vendralPage = {
+  get page() { return page; },
+  syncNow,
+  get pictureAt() { return pictureAt; },
+  get memoryBytes() { return module && module.HEAP8 ? module.HEAP8.length : 0; },
+};
 start();
