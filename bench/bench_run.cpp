@@ -24,9 +24,9 @@
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
 #include "simulation/runstep.h"
-#include "window/form.h"
+#include "form/form.h"
 #include "window/mainwindow.h"
-#include "window/scrollbars.h"
+#include "form/scrollbars.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // The initial state, the menu commands and the travel counters.
 #include "testsupport.h"
 
-#include "window/voyagerun.h"
+#include "form/voyagerun.h"
 
 #include "chart/bearingline.h"
 

@@ -8,7 +8,7 @@
 // (tst_dials), the bearing line's widget by tst_placement.
 #include "testsupport.h"
 
-#include "window/fields.h"
+#include "form/fields.h"
 
 using namespace vendral;
 using namespace testing;

@@ -6,8 +6,8 @@
 #include "testsupport.h"
 
 #include "design/controltable.h"
-#include "window/artwork.h"
-#include "window/designscale.h"
+#include "layout/artwork.h"
+#include "layout/designscale.h"
 
 #include <QAction>
 #include <QCheckBox>
