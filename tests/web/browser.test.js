@@ -231,6 +231,37 @@ await test('menu commands: Startzustand, the credits and beenden', async () => {
   check(await page.$eval('#client', n => !n.hidden), 'reloading starts afresh');
 });
 
+// Pixels of a colour on a canvas, at most `tolerance` off in each channel.
+const pixels = (page, selector, colour, tolerance = 40) => page.$eval(selector, (canvas, colour, tolerance) => {
+  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  let n = 0;
+  for (let i = 0; i < data.length; i += 4)
+    if (data[i + 3] > 128 && [0, 1, 2].every(c => Math.abs(data[i + c] - colour[c]) <= tolerance))
+      n++;
+  return n;
+}, colour, tolerance);
+
+await test('the chart shows the track and the bearing line, and its "x" clears it', async () => {
+  await fresh(page);
+  const track = () => pixels(page, '#picSee .chartpicture', [240, 240, 2]);
+  const bearing = () => pixels(page, '#linpeil', [255, 140, 0]);
+  for (let i = 0; i < 5; ++i)
+    await page.click('#Command1');
+  await shown(page);
+  check(await track() > 0, 'the steps draw a yellow track');
+  check(await bearing() === 0, 'no bearing line while "Peilung" is unticked');
+  await tick(page, 'chkPeil', true);
+  await shown(page);
+  check(await bearing() > 0, 'ticking "Peilung" shows the bearing line');
+  await page.click('#Command4');
+  await shown(page);
+  check(await track() === 0, 'the chart\'s "x" clears the track');
+  await tick(page, 'chkPeil', false);
+  await page.click('#Command1');
+  await shown(page);
+  check(await bearing() === 0, 'a step with "Peilung" unticked hides the bearing line');
+});
+
 // Every control lies whole inside the page and answers where it is drawn.
 async function controlsAnswer(page, what) {
   const problems = await page.evaluate(() => {
