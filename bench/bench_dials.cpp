@@ -5,7 +5,7 @@
 // field it causes) and one setCourse (course dial plus ship symbol) on the
 // window as laid out for the screen. Run it on a 1280 x 1024 screen, e.g.
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/screen1280.json build/bench/bench_dials
-#include "window/form.h"
+#include "form/form.h"
 #include "window/mainwindow.h"
 
 #include <QLineEdit>

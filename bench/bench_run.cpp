@@ -19,14 +19,14 @@
 // ratios direct/core, still/direct and moving/still. Last, for `seconds`:
 //   drag    the island dragged round a circle over the open chart, each
 //           move painted before the next: moves per second.
-#include "sea.h"
+#include "corerate.h"
 
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
 #include "simulation/runstep.h"
-#include "window/form.h"
+#include "form/form.h"
 #include "window/mainwindow.h"
-#include "window/scrollbars.h"
+#include "form/scrollbars.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -142,24 +142,6 @@ double timedRun(TimingApplication &app, vendral::MainWindow &window, const char 
     return phase.report();
 }
 
-// Passes of a run on plain data for `seconds`, in steps per second.
-double coreRate(testing::Sea &sea, int seconds)
-{
-    sea.keepLines = false;
-    sea.ticks.insert(vendral::Option::chkAuto);
-    QElapsedTimer clock;
-    clock.start();
-    double steps = 0;
-    while (clock.nsecsElapsed() < seconds * 1e9) {
-        for (int i = 0; i < 1000; ++i) {
-            sea.state.stopRequested = 0;
-            vendral::runStep(sea.voyage());
-        }
-        steps += 1000;
-    }
-    return steps / (clock.nsecsElapsed() / 1e9);
-}
-
 // The island pressed and moved round a circle of 30 sm over the open chart,
 // each move painted before the next, for `seconds`: moves per second.
 double dragRate(TimingApplication &app, vendral::MainWindow &window, int seconds)
@@ -196,12 +178,11 @@ int main(int argc, char *argv[])
 {
     TimingApplication app(argc, argv);
     const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
-    testing::Sea stillSea(10, 10, 1, 0, 0, 1);
-    const double core = coreRate(stillSea, seconds);
-    // The ship marker's corner on the island's aim point, as in "moving".
-    testing::Sea turningSea(85.2, 75.6, 1, 0, 1, 1);
-    turningSea.moveTo(vendral::MarkerName::image1, 85, 76);
-    const double coreTurning = coreRate(turningSea, seconds);
+    testing::Sea stillSea = bench::stillSea();
+    const double core = bench::coreRate(stillSea, seconds);
+    // The same start as "moving".
+    testing::Sea turningSea = bench::turningSea();
+    const double coreTurning = bench::coreRate(turningSea, seconds);
     std::printf("core: %.0f steps/s still, %.0f turning\n", core, coreTurning);
     vendral::MainWindow window;
     window.showMaximized();

@@ -12,9 +12,9 @@
 #include "common/canvas.h"
 #include "common/picturebox.h"
 #include "dials/dial.h"
-#include "window/form.h"
+#include "form/form.h"
 #include "window/mainwindow.h"
-#include "window/scrollbars.h"
+#include "form/scrollbars.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -8,10 +8,10 @@
 #include "testsupport.h"
 
 #include "simulation/numbers.h"
-#include "window/accessibility.h"
-#include "window/accessibleupdates.h"
-#include "window/markerdrag.h"
-#include "window/notice.h"
+#include "accessibility/accessibility.h"
+#include "accessibility/accessibleupdates.h"
+#include "form/markerdrag.h"
+#include "accessibility/notice.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

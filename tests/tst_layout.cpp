@@ -10,8 +10,8 @@
 #include "common/sunkenborder.h"
 #include "design/layout.h"
 #include "simulation/referencepoints.h"
-#include "window/artwork.h"
-#include "window/captionfit.h"
+#include "layout/artwork.h"
+#include "layout/captionfit.h"
 
 #include <QGroupBox>
 #include <QLabel>

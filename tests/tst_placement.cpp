@@ -6,8 +6,8 @@
 #include "testsupport.h"
 
 #include "chart/bearingline.h"
-#include "window/artwork.h"
-#include "window/markerdrag.h"
+#include "layout/artwork.h"
+#include "form/markerdrag.h"
 
 using namespace vendral;
 using namespace testing;

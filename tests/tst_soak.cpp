@@ -13,7 +13,7 @@
 // the sanitizers.
 #include "testsupport.h"
 
-#include "window/voyagerun.h"
+#include "form/voyagerun.h"
 
 #include <QAction>
 #include <QEventLoop>

@@ -7,7 +7,7 @@
 #include "testsupport.h"
 
 #include "simulation/numbers.h"
-#include "window/voyagerun.h"
+#include "form/voyagerun.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -7,10 +7,10 @@
 #include "testsupport.h"
 
 #include "design/controltable.h"
-#include "window/artwork.h"
-#include "window/designscale.h"
-#include "window/fields.h"
-#include "window/voyagerun.h"
+#include "form/fields.h"
+#include "form/voyagerun.h"
+#include "layout/artwork.h"
+#include "layout/designscale.h"
 
 #include "chart/bearingline.h"
 

@@ -4,7 +4,7 @@
 // Writes the window icon as PNG files in the layout of an icon theme, so the
 // installed icons and the window's own icon come from the same drawing:
 //   vendral_icons DIR NAME SIZE...   writes DIR/SIZExSIZE/apps/NAME.png
-#include "window/artwork.h"
+#include "layout/artwork.h"
 
 #include <QDir>
 #include <QString>

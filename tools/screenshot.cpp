@@ -4,9 +4,9 @@
 // Starts the program, optionally sails a number of steps of dt minutes with
 // the bearing line shown, and saves a picture of the whole screen:
 //   vendral_screenshot OUT.png [steps] [dt]
-#include "window/form.h"
+#include "form/form.h"
 #include "window/mainwindow.h"
-#include "window/scrollbars.h"
+#include "form/scrollbars.h"
 
 #include <QApplication>
 #include <QCheckBox>

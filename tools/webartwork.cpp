@@ -5,7 +5,7 @@
 // folder given (web/ of the source tree), with the island's sea clear as the
 // island marker shows it:
 //   vendral_webartwork web
-#include "window/artwork.h"
+#include "layout/artwork.h"
 
 #include "design/palette.h"
 

@@ -102,6 +102,30 @@ function sizeCanvas(canvas, w, h, keep) {
   return true;
 }
 
+// The channels of a colour given as #rrggbb.
+function channels(c) { return [1, 3, 5].map(i => parseInt(c.slice(i, i + 2), 16)); }
+
+// WCAG's contrast of two colours given as channels.
+function contrast(a, b) {
+  const luminance = c => {
+    const [r, g, bl] = c.map(v => { v /= 255; return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4; });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+  };
+  const [l1, l2] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (l1 + 0.05) / (l2 + 0.05);
+}
+
+// The design's background, moved just far enough from its text's colour
+// that the text can be read (4.5 : 1); most backgrounds stay as they are.
+function readable(back, text) {
+  const fore = channels(text);
+  const darker = contrast(fore, [0, 0, 0]) > contrast(fore, [255, 255, 255]);
+  let c = channels(back);
+  for (let i = 0; i < 255 && contrast(c, fore) < 4.5; ++i)
+    c = c.map(v => Math.max(0, Math.min(255, v + (darker ? -1 : 1))));
+  return rgb(...c);
+}
+
 function font(px, bold) { return `${bold ? 'bold ' : ''}${px}px ${fontFamily}`; }
 
 function announce(text) {
@@ -321,7 +345,7 @@ function make(row) {
       box.type = 'checkbox';
       box.checked = !!(flags & 32);
       node.appendChild(box);
-      if (!(flags & 128)) {
+      if (!(flags & 128) && row.caption) {
         const text = document.createElement('span');
         text.textContent = row.caption;
         node.appendChild(text);
@@ -546,8 +570,11 @@ function build() {
       later.push(node);
       continue;
     }
+    // The island's check box lies on the island, but beside it in the page:
+    // a control inside the marker would hide from a screen reader in its picture.
     if (row.parent === 'image2') {
-      parent.appendChild(node);
+      node.classList.add('onmarker');
+      later.push(node);
       continue;
     }
     parent.appendChild(node);
@@ -661,8 +688,10 @@ function endVoyage() {
 function placeAll() {
   const bar = document.getElementById('menubar');
   const client = document.getElementById('client');
+  // As the desktop lays itself out for the screen it covers, the page is laid
+  // out for the whole viewport, the menu bar included.
   const w = Math.max(1, window.innerWidth), h = Math.max(1, window.innerHeight - bar.offsetHeight);
-  layout = JSON.parse(module.layout(w, h));
+  layout = JSON.parse(module.layout(w, Math.max(1, window.innerHeight)));
   client.style.width = w + 'px';
   client.style.height = h + 'px';
   document.body.style.font = font(layout.windowFont, false);
@@ -682,7 +711,7 @@ function placeAll() {
     if (row.kind === 'edit' || row.kind === 'label' || row.kind === 'letter')
       node.style.textAlign = row.flags & 1 ? 'center' : 'left';
     if (row.back)
-      node.style.background = row.back;
+      node.style.background = row.text ? readable(row.back, row.text) : row.back;
     if (row.text)
       node.style.color = row.text;
   }
@@ -746,6 +775,10 @@ function placeMarkers() {
     const node = el[name];
     node.style.left = page.markerPixel(i, false) + 'px';
     node.style.top = page.markerPixel(i, true) + 'px';
+  }
+  for (const node of el.picSee.area.querySelectorAll('.onmarker')) {
+    node.style.left = page.markerPixel(MARKERS.image2, false) + node.row.x + 'px';
+    node.style.top = page.markerPixel(MARKERS.image2, true) + node.row.y + 'px';
   }
   el.image1.setAttribute('aria-label', page.shipText());
   el.image2.setAttribute('aria-label', page.islandText());
@@ -855,7 +888,15 @@ async function start() {
     afterEvent();
   });
   document.body.dataset.ready = '1';
+  // When the first complete picture reaches the screen, for the benchmark.
+  requestAnimationFrame(() => { pictureAt = performance.now(); });
 }
 
-window.vendralPage = { get page() { return page; }, syncNow };
+let pictureAt = 0;
+window.vendralPage = {
+  get page() { return page; },
+  syncNow,
+  get pictureAt() { return pictureAt; },
+  get memoryBytes() { return module && module.HEAP8 ? module.HEAP8.length : 0; },
+};
 start();

@@ -49,6 +49,8 @@ public:
     void scrolled(int bar, int value) { voyage_.scrolled(bar, value); }
     double advance(double ms) { return voyage_.advance(ms); }
     int runDepth() const { return voyage_.runDepth(); }
+    // Minutes sailed in the stage, for the tests to count steps by.
+    double travelTime() const { return voyage_.state().travelTime; }
     std::string takeRunEnd() { return voyage_.takeRunEnd(); }
 
     void dialPointer(int dial, int phase, double x, double y, double w, double h)
@@ -150,6 +152,7 @@ EMSCRIPTEN_BINDINGS(vendral)
         .function("scrolled", &Page::scrolled)
         .function("advance", &Page::advance)
         .function("runDepth", &Page::runDepth)
+        .function("travelTime", &Page::travelTime)
         .function("takeRunEnd", &Page::takeRunEnd)
         .function("dialPointer", &Page::dialPointer)
         .function("dialKey", &Page::dialKey)

@@ -108,6 +108,7 @@ public:
     const Recorder &paintShip(double width, double height);
 
     VoyageState &state() { return state_; }
+    const VoyageState &state() const { return state_; }
     Voyage voyage() { return Voyage{*this, *this, *this, *this, state_}; }
 
 private:

@@ -3,8 +3,8 @@
 
 #include "window/fieldfocus.h"
 
-#include "window/accessibleupdates.h"
-#include "window/fields.h"
+#include "accessibility/accessibleupdates.h"
+#include "form/fields.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "window/designscale.h"
-#include "window/form.h"
-#include "window/formvoyage.h"
+#include "layout/designscale.h"
+#include "form/form.h"
+#include "form/formvoyage.h"
 
 #include <QMainWindow>
 #include <QPointer>

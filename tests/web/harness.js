@@ -26,12 +26,12 @@ export function serve(root) {
   return new Promise(resolve => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-export async function launch() {
+export async function launch(extra = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-dev-shm-usage',
-      '--font-render-hinting=none', '--force-renderer-accessibility'],
+      '--font-render-hinting=none', '--force-renderer-accessibility', ...extra],
   });
 }
 

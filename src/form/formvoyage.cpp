@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/formvoyage.h"
+#include "form/formvoyage.h"
 
 #include "chart/bearingline.h"
 #include "chart/shipmarker.h"
@@ -9,8 +9,8 @@
 #include "common/picturebox.h"
 #include "dials/dial.h"
 #include "drawing/currentfield.h"
-#include "window/fields.h"
-#include "window/form.h"
+#include "form/fields.h"
+#include "form/form.h"
 
 #include <QCheckBox>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/captionfit.h"
+#include "layout/captionfit.h"
 
 #include <QCheckBox>
 #include <QFontMetricsF>

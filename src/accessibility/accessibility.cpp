@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/accessibility.h"
+#include "accessibility/accessibility.h"
 
 #include "chart/bearingline.h"
 #include "chart/shipmarker.h"
@@ -10,15 +10,15 @@
 #include "simulation/direction.h"
 #include "simulation/numbers.h"
 #include "simulation/spoken.h"
-#include "window/accessiblefield.h"
-#include "window/accessibleupdates.h"
-#include "window/fields.h"
-#include "window/form.h"
-#include "window/formvoyage.h"
-#include "window/markerdrag.h"
-#include "window/notice.h"
-#include "window/scrollbars.h"
-#include "window/voyagerun.h"
+#include "accessibility/accessiblefield.h"
+#include "accessibility/accessibleupdates.h"
+#include "form/fields.h"
+#include "form/form.h"
+#include "form/formvoyage.h"
+#include "form/markerdrag.h"
+#include "accessibility/notice.h"
+#include "form/scrollbars.h"
+#include "form/voyagerun.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>

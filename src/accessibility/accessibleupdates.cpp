@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/accessibleupdates.h"
+#include "accessibility/accessibleupdates.h"
 
-#include "window/notice.h"
+#include "accessibility/notice.h"
 
 #include <QAccessibleInterface>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/scrollbars.h"
+#include "form/scrollbars.h"
 
 #include <QKeyEvent>
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/markerdrag.h"
+#include "form/markerdrag.h"
 
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
 #include "simulation/handlers.h"
-#include "window/form.h"
-#include "window/formvoyage.h"
+#include "form/form.h"
+#include "form/formvoyage.h"
 
 #include <QApplication>
 #include <QMouseEvent>

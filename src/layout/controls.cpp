@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/controls.h"
+#include "layout/controls.h"
 
 #include "chart/bearingline.h"
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
 #include "design/controltable.h"
 #include "dials/dial.h"
-#include "window/artwork.h"
-#include "window/captionfit.h"
-#include "window/designscale.h"
-#include "window/form.h"
-#include "window/scrollbars.h"
+#include "layout/artwork.h"
+#include "layout/captionfit.h"
+#include "layout/designscale.h"
+#include "form/form.h"
+#include "form/scrollbars.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/startup.h"
+#include "layout/startup.h"
 
 #include "chart/shipmarker.h"
 #include "common/picturebox.h"
@@ -11,10 +11,10 @@
 #include "design/layout.h"
 #include "simulation/handlers.h"
 #include "simulation/islanddistance.h"
-#include "window/designscale.h"
-#include "window/form.h"
-#include "window/formvoyage.h"
-#include "window/scrollbars.h"
+#include "layout/designscale.h"
+#include "form/form.h"
+#include "form/formvoyage.h"
+#include "form/scrollbars.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

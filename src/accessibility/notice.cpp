@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/notice.h"
+#include "accessibility/notice.h"
 
 namespace vendral {
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "window/accessibleupdates.h"
-#include "window/formvoyage.h"
+#include "accessibility/accessibleupdates.h"
+#include "form/formvoyage.h"
 
 #include <map>
 

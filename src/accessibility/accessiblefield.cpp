@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/accessiblefield.h"
+#include "accessibility/accessiblefield.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

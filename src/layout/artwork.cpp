@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/artwork.h"
+#include "layout/artwork.h"
 
 #include "design/palette.h"
-#include "window/designscale.h"
+#include "layout/designscale.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: The Vendral developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/voyagerun.h"
+#include "form/voyagerun.h"
 
-#include "window/formvoyage.h"
+#include "form/formvoyage.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
