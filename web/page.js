@@ -77,28 +77,16 @@ function replay(ctx, drawings, texts, font, crisp) {
   }
 }
 
-function sizeCanvas(canvas, w, h, keep) {
+function sizeCanvas(canvas, w, h) {
   const dpr = window.devicePixelRatio || 1;
   const pw = Math.max(1, Math.round(w * dpr)), ph = Math.max(1, Math.round(h * dpr));
   canvas.style.width = w + 'px';
   canvas.style.height = h + 'px';
   if (canvas.width === pw && canvas.height === ph)
     return false;
-  let old = null;
-  if (keep && canvas.width > 1) {
-    old = document.createElement('canvas');
-    old.width = canvas.width;
-    old.height = canvas.height;
-    old.getContext('2d').drawImage(canvas, 0, 0);
-  }
   canvas.width = pw;
   canvas.height = ph;
-  const ctx = canvas.getContext('2d');
-  if (old) {
-    ctx.imageSmoothingEnabled = true;
-    ctx.drawImage(old, 0, 0, pw, ph);
-  }
-  ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  canvas.getContext('2d').setTransform(dpr, 0, 0, dpr, 0, 0);
   return true;
 }
 
@@ -154,7 +142,9 @@ class ScrollBar {
     this.dragging = null;
     this.onChange = onChange;
     node.classList.add('bar', this.vertical ? 'v' : 'h');
-    node.setAttribute('role', 'scrollbar');
+    // A slider to a screen reader: on a scroll bar one in browse mode keeps
+    // the arrows for itself, on a slider it hands them over.
+    node.setAttribute('role', 'slider');
     node.setAttribute('aria-orientation', this.vertical ? 'vertical' : 'horizontal');
     node.setAttribute('aria-valuemin', Math.min(this.first, this.last));
     node.setAttribute('aria-valuemax', Math.max(this.first, this.last));
@@ -182,7 +172,8 @@ class ScrollBar {
     const thick = this.vertical ? w : h, long = this.vertical ? h : w;
     const arrow = Math.min(thick, long / 3);
     const track = Math.max(0, long - 2 * arrow);
-    const thumb = Math.max(Math.min(track, 8), track / (this.count + 1));
+    // Large enough to be taken by a finger or a shaky hand, as the desktop's.
+    const thumb = Math.max(Math.min(track / 2, 24), track / (this.count + 1));
     return { thick, long, arrow, track, thumb };
   }
 
@@ -290,7 +281,8 @@ class ScrollBar {
 
 // A field's caption is its first text, not its name.
 function nameOf(row) {
-  return layout.names[row.name] || (row.kind === 'edit' ? '' : row.caption) || row.tooltip || row.name;
+  return layout.names[row.name] || layout.labels[row.name] || (row.kind === 'edit' ? '' : row.caption) || row.tooltip ||
+    row.name;
 }
 
 function make(row) {
@@ -328,6 +320,8 @@ function make(row) {
       node.setAttribute('aria-label', nameOf(row));
       const i = fieldIndex(row.name);
       node.addEventListener('input', () => { page.typed(i, node.value); afterEvent(); });
+      // As on the desktop, a field entered selects nothing and shows its start.
+      node.addEventListener('focus', () => { node.setSelectionRange(0, 0); node.scrollLeft = 0; });
       break;
     }
     case 'button':
@@ -448,7 +442,7 @@ function makeChart(row) {
   sea.tabIndex = 0;
   sea.setAttribute('role', 'img');
   sea.setAttribute('aria-label', row.tooltip);
-  sea.addEventListener('focus', () => sea.setAttribute('aria-description', page.chartSummary()));
+  sea.addEventListener('focus', describeChart);
   box.sea = sea;
   const ghost = document.createElement('div');
   ghost.className = 'ghost';
@@ -461,7 +455,10 @@ function makeMarker(row) {
   const node = document.createElement('div');
   node.className = 'marker';
   node.tabIndex = 0;
-  node.setAttribute('role', 'img');
+  // A screen reader in browse mode keeps the arrows for itself on an image;
+  // on an application it hands them to the marker, which moves by them.
+  node.setAttribute('role', 'application');
+  node.setAttribute('aria-roledescription', row.kind === 'ship' ? 'Schiff' : 'Insel');
   if (row.kind === 'ship') {
     node.canvas = document.createElement('canvas');
     node.appendChild(node.canvas);
@@ -627,8 +624,10 @@ function wire() {
 
 function checked(name, box) {
   afterEvent();
+  // Said after the box's own state, which a screen reader speaks first and
+  // would otherwise take the announcement for.
   if (name === 'chkPeil' && box.checked && page.bearing())
-    announce(page.bearingText());
+    setTimeout(() => announce(page.bearingText()), 250);
 }
 
 function buildMenu() {
@@ -697,6 +696,7 @@ function placeAll() {
   document.body.style.font = font(layout.windowFont, false);
   for (const row of layout.controls) {
     const node = el[row.name];
+    node.row = row;
     if (row.kind === 'bearing' || row.kind === 'ship' || row.kind === 'island') {
       if (row.kind !== 'bearing') {
         node.style.width = row.w + 'px';
@@ -718,18 +718,18 @@ function placeAll() {
   const [cw, ch] = layout.chartArea;
   const b = layout.border;
   Object.assign(el.picSee.area.style, { left: b + 'px', top: b + 'px', width: cw + 'px', height: ch + 'px' });
-  sizeCanvas(el.picSee.picture, cw, ch, true);
-  sizeCanvas(el.linpeil, cw, ch, false);
+  sizeCanvas(el.picSee.picture, cw, ch);
+  sizeCanvas(el.linpeil, cw, ch);
   Object.assign(el.picSee.sea.style, { width: cw + 'px', height: ch + 'px' });
   for (const name of Object.keys(DIALS)) {
     const row = layout.controls.find(r => r.name === name);
     Object.assign(el[name].canvas.style, { left: b + 'px', top: b + 'px' });
-    sizeCanvas(el[name].canvas, Math.max(1, row.w - 2 * b), Math.max(1, row.h - 2 * b), false);
+    sizeCanvas(el[name].canvas, Math.max(1, row.w - 2 * b), Math.max(1, row.h - 2 * b));
   }
   for (const bar of Object.values(bars))
     bar.show();
   if (el.image1.canvas)
-    sizeCanvas(el.image1.canvas, el.image1.offsetWidth || 1, el.image1.offsetHeight || 1, false);
+    sizeCanvas(el.image1.canvas, el.image1.offsetWidth || 1, el.image1.offsetHeight || 1);
   return [cw, ch];
 }
 
@@ -759,14 +759,13 @@ function paintDial(name) {
   if (d) {
     canvas.setAttribute('aria-valuenow', d[2]);
     canvas.setAttribute('aria-valuetext', page.dialText(DIALS[name]));
-    canvas.setAttribute('aria-label', page.dialText(DIALS[name]));
   }
 }
 
 function paintShip() {
   const canvas = el.image1.canvas;
   const w = el.image1.offsetWidth, h = el.image1.offsetHeight;
-  sizeCanvas(canvas, w, h, false);
+  sizeCanvas(canvas, w, h);
   replay(canvas.getContext('2d'), page.shipDrawings(w, h), '', '', false);
 }
 
@@ -799,6 +798,13 @@ function paintBearing() {
   ctx.stroke();
 }
 
+// The chart's summary, set before the chart is reached so that it is read once.
+function describeChart() {
+  const summary = page.chartSummary();
+  if (el.picSee.sea.getAttribute('aria-description') !== summary)
+    el.picSee.sea.setAttribute('aria-description', summary);
+}
+
 function syncNow() {
   const changes = page.takeChanges() | (dirtyAll ? 0xff : 0);
   const all = dirtyAll;
@@ -810,6 +816,8 @@ function syncNow() {
   }
   if (changes & CHANGE.fields)
     syncFields();
+  if (changes & (CHANGE.fields | CHANGE.markers | CHANGE.course) && page.runDepth() === 0)
+    describeChart();
   if (changes & (CHANGE.course | CHANGE.markers)) {
     placeMarkers();
   }

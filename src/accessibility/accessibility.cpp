@@ -314,9 +314,9 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 
 void toUpdates(QAccessibleEvent *event) { installed->updates().notify(event); }
 
-void nameByLabel(QWidget *control, const char *label)
+void nameByLabel(QWidget *control, const QString &label)
 {
-    if (auto *caption = control->window()->findChild<QLabel *>(QLatin1String(label)))
+    if (auto *caption = control->window()->findChild<QLabel *>(label))
         caption->setBuddy(control);
 }
 
@@ -388,14 +388,9 @@ const VoyageFields *Accessibility::voyageOf(const QWidget *widget) const
 
 void nameControls(Form &f)
 {
-    nameByLabel(f.txtSchiffx, "Label7_0");
-    nameByLabel(f.txtSchiffy, "Label7_1");
-    nameByLabel(f.txtInselx, "Label7_2");
-    nameByLabel(f.txtInsely, "Label7_3");
-    nameByLabel(f.chkPeil, "Label7_4");
-    nameByLabel(f.txtdt, "Label8_0");
-    nameByLabel(f.txtVerz, "Label1");
     QWidget *window = f.picSee->window();
+    for (const ControlText &labelled : controlLabels())
+        nameByLabel(window->findChild<QWidget *>(said(labelled.control)), said(labelled.text));
     for (const ControlText &named : controlNames())
         window->findChild<QWidget *>(said(named.control))->setAccessibleName(said(named.text));
     for (const ControlText &described : controlDescriptions())

@@ -131,6 +131,16 @@ std::string dialText(std::string_view name, int degrees) { return std::string(na
 
 std::span<const ControlText> controlNames() { return kNames; }
 
+std::span<const ControlText> controlLabels()
+{
+    static constexpr ControlText labels[] = {
+        {"txtSchiffx", "Label7_0"}, {"txtSchiffy", "Label7_1"}, {"txtInselx", "Label7_2"},
+        {"txtInsely", "Label7_3"},  {"chkPeil", "Label7_4"},    {"txtdt", "Label8_0"},
+        {"txtVerz", "Label1"},
+    };
+    return labels;
+}
+
 std::span<const ControlText> controlDescriptions() { return kDescriptions; }
 
 std::string_view creditsItemName() { return "Programmiert von"; }

@@ -32,6 +32,8 @@ struct ControlText
 // The names of controls that have no caption or label of their own, or whose
 // caption is a sign ("x").
 std::span<const ControlText> controlNames();
+// Controls named by the label beside them: `text` is the label's name.
+std::span<const ControlText> controlLabels();
 // Descriptions beyond a control's tooltip.
 std::span<const ControlText> controlDescriptions();
 // The menu item "c", named by what it shows.

@@ -227,6 +227,17 @@ std::string pageLayout(double width, double height)
     }
     out += "],\"names\":";
     texts(out, controlNames());
+    // A control named by its label bears the label's caption.
+    out += ",\"labels\":{";
+    for (const ControlText &labelled : controlLabels()) {
+        if (out.back() != '{')
+            out += ',';
+        quoted(out, labelled.control);
+        out += ':';
+        const ControlRow *label = design::findControl(labelled.text);
+        quoted(out, label ? label->caption : labelled.text);
+    }
+    out += '}';
     out += ",\"descriptions\":";
     texts(out, controlDescriptions());
     out += ",\"creditsItem\":";

@@ -38,7 +38,14 @@ public:
     // Start-up, on a chart drawing area of this many pixels.
     void startUp(double chartWidth, double chartHeight, int currentSpeed);
     // The chart's drawing area has a new size; what is drawn stays, scaled.
-    void resizeChart(double width, double height) { chart_.setArea(width, height); }
+    // A page resized draws its chart anew at the new size: the current field
+    // afresh; what the voyage drew before (track, circles) is not kept, as
+    // the chart's "x" does.
+    void resizeChart(double width, double height)
+    {
+        chart_.setArea(width, height);
+        drawCurrentField();
+    }
 
     void read(Field field, FieldText &text) const override;
     void write(Field field, std::string_view text) override;
