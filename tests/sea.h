@@ -28,6 +28,7 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         double x1, y1, x2, y2;
         DrawStyle style;
         int width;
+        Rgb colour;
     };
 
     std::array<std::string, int(Field::txtAbstand) + 1> texts;
@@ -96,10 +97,10 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
     }
     void show(MarkerName) override {}
 
-    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb) override
+    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour) override
     {
         if (keepLines)
-            lines.push_back({x1, y1, x2, y2, style, width});
+            lines.push_back({x1, y1, x2, y2, style, width, colour});
     }
     void circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour) override
     {

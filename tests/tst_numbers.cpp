@@ -53,6 +53,7 @@ const Reading readings[] = {
     {"comma is no separator", "1,5", 1.0},
     {"blanks inside", " 1 2 . 5", 12.5},
     {"tab and sign", "\t+7", 7.0},
+    {"line feed inside", "1\n2", 12.0},
     {"stops at letter", "12abc", 12.0},
     {"second point stops", "1.2.3", 1.2},
     {"exponent E", "1.5E3", 1500.0},
@@ -73,6 +74,7 @@ const Reading readings[] = {
     {"hex letters", "&HABCDEF", 11259375.0},
     {"hex lower letters", "&habcdef", 11259375.0},
     {"hex stops at G", "&HFG", 15.0},
+    {"hex stops at a colon", "&HF:", 15.0},
     // 2^57 + 24: rounded once, to the nearest double, not digit by digit.
     {"hex rounded once", "&H200000000000018", 144115188075855904.0},
     {"ampersand alone", "&", 0.0},

@@ -45,6 +45,7 @@ TEST(eastAtSixKnots)
     CHECK_EQ(track.y2, 49.2);
     CHECK_EQ(track.style, DrawStyle::Dash);
     CHECK_EQ(track.width, 2);
+    CHECK(track.colour == (Rgb{240, 240, 2})); // yellow
 }
 
 TEST(halfMileWithoutLeadingZero)
@@ -266,6 +267,7 @@ TEST(runDelayText)
         {"zero", "0", 0},      {"forty", "40", 40},        {"hundred", "100", 100},    {"beyond", "150", 100},
         {"empty", "", 0},      {"letters", "abc", 0},      {"fraction", "1.5", 0},     {"negative", "-3", 0},
         {"huge", "99999999999", 0}, {"blanks round it", " 40 ", 40}, {"plus", "+5", 5}, {"two numbers", "4 5", 0},
+        {"tab and line end", "\t40\n", 40},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
