@@ -152,7 +152,10 @@ TEST(gridAndLabelsLieOnTheChart)
 {
     Random random;
     Sea sea(10, 10, 1, 0, 1, 1, 1);
-    const Recording chart = currentField(random, sea);
+    // The pen as the last field's streak left it.
+    Recording chart;
+    chart.setDrawWidth(3);
+    drawCurrentField(chart, random, sea, kChart);
     const auto grid = chart.in(kChart.grid);
     CHECK_EQ(grid.size(), std::size_t(400));
     double covered = 0;
