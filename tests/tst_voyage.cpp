@@ -267,7 +267,7 @@ TEST(runDelayText)
         {"zero", "0", 0},      {"forty", "40", 40},        {"hundred", "100", 100},    {"beyond", "150", 100},
         {"empty", "", 0},      {"letters", "abc", 0},      {"fraction", "1.5", 0},     {"negative", "-3", 0},
         {"huge", "99999999999", 0}, {"blanks round it", " 40 ", 40}, {"plus", "+5", 5}, {"two numbers", "4 5", 0},
-        {"tab and line end", "\t40\n", 40},
+        {"tab and line end", "\t40\r\n", 40},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
@@ -329,6 +329,8 @@ TEST(runRules)
         CHECK_EQ(rules.depth(), 0);
         CHECK_EQ(rules.end(), r.end);
         CHECK_EQ(rules.report(sea).empty(), r.end == RunRules::End::Closing);
+        // The heading the run started on is the one it ended on.
+        CHECK(rules.report(sea).find("zu Beginn") == std::string::npos);
     }
 }
 
