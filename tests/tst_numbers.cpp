@@ -126,6 +126,7 @@ struct Writing
 const Writing writings[] = {
     {"zero", 0.0, " 0"},
     {"minus zero", -0.0, " 0"},
+    {"one digit", 7.0, " 7"},
     {"whole", 51.0, " 51"},
     {"negative whole", -3.0, "-3"},
     {"half", 0.5, " .5"},

@@ -173,6 +173,7 @@ TEST(autopilotSteersBeforeTheStep)
         // (75, 66) from the start's corners: 48.6 degrees, shown cut down.
         {"from the start", {10, 10}, {80, 80}, " .75", " .66", " 48°"},
         // The heading the ship had, north, stays.
+        {"half a sm short of the aim point", {45, 76}, {40.5, 80}, " 1", " 0", " 90°"},
         {"corner on the aim point", {45, 76}, {40, 80}, " 0", " 1", " 0°"},
         // The corners' differences overflow single precision.
         {"beyond single precision", {-2e38f, -2e38f}, {2e38f, 2e38f}, " .707", " .707", " 45°"},
