@@ -308,6 +308,7 @@ constexpr DialFace kFace{Rgb{1, 0, 0}, Rgb{2, 0, 0}, Rgb{3, 0, 0}, Rgb{4, 0, 0},
 TEST(dialFaceIsRingSpokesAndHub)
 {
     Recording dial;
+    dial.setDrawStyle(DrawStyle::Dot);
     drawDialFace(dial, kFace);
     CHECK_EQ(dial.strokes.size(), std::size_t(1 + 4 + 9 + 17 + 1));
     if (dial.strokes.size() != 32)

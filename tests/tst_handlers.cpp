@@ -126,6 +126,7 @@ TEST(startStateAfterAVoyage)
     sea.steps(3);
     sea.moveTo(MarkerName::image2, 30, 60);
     sea[Field::txtInselx] = "30";
+    sea[Field::txtInsely] = "60";
     CHECK(sea.bearingShown);
     startState(sea.voyage());
     const std::pair<Field, const char *> fields[] = {

@@ -290,13 +290,14 @@ TEST(runRules)
         Then then;
         int steps;
         RunRules::End end;
+        const char *closest; // the report's closest approach, over all steps
     } rows[] = {
-        {"Stop is followed by one more step", 30, Then::Stop, 1, RunRules::End::Stop},
+        {"Stop is followed by one more step", 30, Then::Stop, 1, RunRules::End::Stop, "kleinste 53 sm"},
         // The inner run makes its one step, the outer one step more.
-        {"a nested run ends the outer one", 30, Then::NestedRunStopped, 2, RunRules::End::Stop},
-        {"closing makes no step", 30, Then::Close, 0, RunRules::End::Closing},
-        {"the edge", 96.5, Then::Nothing, 1, RunRules::End::Edge},
-        {"arrival", 79.5, Then::Nothing, 1, RunRules::End::Arrival},
+        {"a nested run ends the outer one", 30, Then::NestedRunStopped, 2, RunRules::End::Stop, "kleinste 52 sm"},
+        {"closing makes no step", 30, Then::Close, 0, RunRules::End::Closing, ""},
+        {"the edge", 96.5, Then::Nothing, 1, RunRules::End::Edge, "kleinste 12 sm"},
+        {"arrival", 79.5, Then::Nothing, 1, RunRules::End::Arrival, "kleinste 3 sm"},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
@@ -332,6 +333,7 @@ TEST(runRules)
         CHECK_EQ(rules.report(sea).empty(), r.end == RunRules::End::Closing);
         // The heading the run started on is the one it ended on.
         CHECK(rules.report(sea).find("zu Beginn") == std::string::npos);
+        CHECK(rules.report(sea).find(r.closest) != std::string::npos);
     }
 }
 
