@@ -123,6 +123,7 @@ TEST(startStateAfterAVoyage)
 {
     Sea sea(40, 30, 1, 1, 6, 10, 2);
     sea.ticks = {Option::chkAuto, Option::chkPeil};
+    setCurrent(sea, sea, 1, 0);
     sea.steps(3);
     sea.moveTo(MarkerName::image2, 30, 60);
     sea[Field::txtInselx] = "30";
