@@ -112,6 +112,7 @@ TEST(toNumberLongTexts)
         CHECK_EQ(toNumber("." + digits), 1.0);
         CHECK_EQ(toNumber(std::string(10000, 'F').insert(0, "&H")), DBL_MAX);
         CHECK_EQ(toNumber(std::string(5000, '0') + "12"), 12.0);
+        CHECK_EQ(toNumber(std::string(5000, '0') + "1e-999"), 0.0);
         CHECK_EQ(toNumber("1." + std::string(10000, '0') + "1e309"), DBL_MAX);
     });
 }
