@@ -80,6 +80,7 @@ const Reading readings[] = {
     {"ampersand alone", "&", 0.0},
     {"hex without digits", "&H", 0.0},
     {"hex 64 bit", "&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
+    {"hex 2 to the 64", "&H10000000000000000", 18446744073709551616.0},
     {"hex beyond 64 bit", "&HFFFFFFFFFFFFFFFFFF", 4722366482869645213695.0},
     {"overflow", "1e999", DBL_MAX},
     {"negative overflow", "-1e999", -DBL_MAX},
