@@ -28,6 +28,7 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         double x1, y1, x2, y2;
         DrawStyle style;
         int width;
+        Rgb colour;
     };
 
     std::array<std::string, int(Field::txtAbstand) + 1> texts;
@@ -40,6 +41,10 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
     DrawStyle circleStyle = DrawStyle::Solid;
     int circleWidth = 0;
     Rgb circleColour;
+    bool markerShown[2] = {};
+    // What the dials' pointers last showed.
+    DialDirection course, current;
+    int courseDegrees = -1, currentDegrees = -1;
     bool bearingShown = false;
     float bearing[4] = {};
     VoyageState state;
@@ -94,12 +99,12 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         corners[int(marker)][0] = left;
         corners[int(marker)][1] = top;
     }
-    void show(MarkerName) override {}
+    void show(MarkerName marker) override { markerShown[int(marker)] = true; }
 
-    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb) override
+    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour) override
     {
         if (keepLines)
-            lines.push_back({x1, y1, x2, y2, style, width});
+            lines.push_back({x1, y1, x2, y2, style, width, colour});
     }
     void circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour) override
     {
@@ -112,8 +117,8 @@ struct Sea final : VoyageFields, VoyageMarkers, VoyageChart, VoyageIndicators
         circleColour = colour;
     }
 
-    void showCourse(const DialDirection &, int) override {}
-    void showCurrent(const DialDirection &, int) override {}
+    void showCourse(const DialDirection &d, int degrees) override { course = d, courseDegrees = degrees; }
+    void showCurrent(const DialDirection &d, int degrees) override { current = d, currentDegrees = degrees; }
     void showBearingLine(float x1, float y1, float x2, float y2) override
     {
         bearingShown = true;

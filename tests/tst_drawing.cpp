@@ -16,6 +16,7 @@
 
 #include "shared/check.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -90,6 +91,7 @@ TEST(clipLineKeepsThePartInside)
         {"inside", {{10, 10}, {20, 20}}, true, {{10, 10}, {20, 20}}},
         {"crossing", {{-50, 50}, {150, 50}}, true, {{0, 50}, {100, 50}}},
         {"slanting across", {{-50, 0}, {150, 100}}, true, {{0, 25}, {100, 75}}},
+        {"slanting down across", {{25, -50}, {75, 150}}, true, {{37.5, 0}, {62.5, 100}}},
         {"outside", {{-50, -50}, {-10, -10}}, false, {}},
         {"far away end", {{50, 50}, {50, 1e300}}, true, {{50, 50}, {50, 100}}},
         {"both far away", {{-1e300, 50}, {1e300, 50}}, true, {{0, 50}, {100, 50}}},
@@ -151,7 +153,10 @@ TEST(gridAndLabelsLieOnTheChart)
 {
     Random random;
     Sea sea(10, 10, 1, 0, 1, 1, 1);
-    const Recording chart = currentField(random, sea);
+    // The pen as the last field's streak left it.
+    Recording chart;
+    chart.setDrawWidth(3);
+    drawCurrentField(chart, random, sea, kChart);
     const auto grid = chart.in(kChart.grid);
     CHECK_EQ(grid.size(), std::size_t(400));
     double covered = 0;
@@ -264,12 +269,35 @@ TEST(streakPlacesFollowOneSequence)
     Random third;
     currentField(third, sea);
     CHECK(same(places(currentField(third, sea)), redrawn));
+    // Redrawn often, the places reach the chart's edges: y a whole number
+    // from 0 to 100, x short of 100.
+    double bottom = 100, top = 0, right = 0;
+    for (int i = 0; i < 30; ++i)
+        for (const Stroke &s : places(currentField(third, sea))) {
+            bottom = std::min(bottom, s.y1);
+            top = std::max(top, s.y1);
+            right = std::max(right, s.x1);
+        }
+    CHECK(bottom == 0 && top == 100 && right > 99.9 && right < 100);
     int outside = 0;
     for (int i = 0; i < 100000; ++i) {
         const double r = third.next();
         outside += !(r >= 0 && r < 1);
     }
     CHECK_EQ(outside, 0);
+}
+
+// The chart as the window draws it: pale blue grid and streaks, white
+// streak ends and labels.
+TEST(chartFieldColours)
+{
+    Random random;
+    Sea sea(10, 10, 1, 0, 1, 1, 1);
+    Recording chart;
+    drawCurrentField(chart, random, sea, kChartFieldColours);
+    CHECK_EQ(chart.in(Rgb{135, 135, 255}).size(), std::size_t(400));
+    CHECK_EQ(chart.in(Rgb{160, 160, 255}).size(), std::size_t(169));
+    CHECK_EQ(chart.in(Rgb{255, 255, 255}).size(), std::size_t(169 + 3));
 }
 
 constexpr DialFace kFace{Rgb{1, 0, 0}, Rgb{2, 0, 0}, Rgb{3, 0, 0}, Rgb{4, 0, 0}, 16, 0.3, 1, Rgb{5, 0, 0}, 9,
@@ -280,6 +308,7 @@ constexpr DialFace kFace{Rgb{1, 0, 0}, Rgb{2, 0, 0}, Rgb{3, 0, 0}, Rgb{4, 0, 0},
 TEST(dialFaceIsRingSpokesAndHub)
 {
     Recording dial;
+    dial.setDrawStyle(DrawStyle::Dot);
     drawDialFace(dial, kFace);
     CHECK_EQ(dial.strokes.size(), std::size_t(1 + 4 + 9 + 17 + 1));
     if (dial.strokes.size() != 32)
@@ -289,6 +318,7 @@ TEST(dialFaceIsRingSpokesAndHub)
     CHECK(ring.x1 == 0 && ring.y1 == 0 && ring.x2 == 0.9);
     const Stroke &hub = dial.strokes.back();
     CHECK(hub.kind == Kind::Circle && hub.colour == kFace.hub && hub.width == 9 && hub.x2 == 0.1);
+    CHECK(hub.x1 == 0 && hub.y1 == 0);
     const struct
     {
         const char *name;
@@ -314,6 +344,48 @@ TEST(dialFaceIsRingSpokesAndHub)
     }
     CHECK(dial.drawStyle() == DrawStyle::Solid);
     CHECK_EQ(dial.drawWidth(), kFace.hubWidth);
+}
+
+// The faces the window shows, in the colours and widths the dials are known
+// by: ring, black cardinal spokes, eighth spokes, the fine fan, hub, pointer.
+TEST(courseAndCurrentFaces)
+{
+    const struct
+    {
+        const char *name;
+        const DialFace &face;
+        Rgb ring, eighth, fine;
+        std::size_t fineLines;
+        double fineRadius;
+        Rgb hub;
+        int hubWidth;
+        Rgb pointer;
+    } rows[] = {
+        {"course", kCourseDialFace, {0, 0, 255}, {0, 0, 255}, {255, 5, 5}, 73, 0.7, {255, 255, 255}, 7, {0, 0, 0}},
+        {"current", kCurrentDialFace, {150, 150, 255}, {200, 200, 255}, {255, 255, 255}, 17, 0.3, {0, 0, 255}, 9,
+         {250, 250, 250}},
+    };
+    for (const auto &row : rows) {
+        check::Row named(row.name);
+        Recording dial;
+        drawDialFace(dial, row.face);
+        drawDialPointer(dial, row.face, 0, 1);
+        const auto &s = dial.strokes;
+        CHECK_EQ(s.size(), 14 + row.fineLines + 2);
+        if (s.size() != 14 + row.fineLines + 2)
+            continue;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const Rgb expected = i == 0                     ? row.ring
+                                 : i < 5                    ? Rgb{0, 0, 0}
+                                 : i < 14                   ? row.eighth
+                                 : i < 14 + row.fineLines   ? row.fine
+                                 : i + 2 == s.size()        ? row.hub
+                                                            : row.pointer;
+            CHECK(s[i].colour == expected);
+        }
+        CHECK(s[14].width == 1 && std::fabs(s[14].length() - row.fineRadius) < 1e-6);
+        CHECK_EQ(s[s.size() - 2].width, row.hubWidth);
+    }
 }
 
 TEST(dialPointerReachesBeyondTheRing)

@@ -123,9 +123,11 @@ TEST(startStateAfterAVoyage)
 {
     Sea sea(40, 30, 1, 1, 6, 10, 2);
     sea.ticks = {Option::chkAuto, Option::chkPeil};
+    setCurrent(sea, sea, 1, 0);
     sea.steps(3);
     sea.moveTo(MarkerName::image2, 30, 60);
     sea[Field::txtInselx] = "30";
+    sea[Field::txtInsely] = "60";
     CHECK(sea.bearingShown);
     startState(sea.voyage());
     const std::pair<Field, const char *> fields[] = {
@@ -170,6 +172,7 @@ TEST(dialsSteerWhileHeld)
     hold.move(DialName::picFahrt, sea, sea, 3, 4);
     CHECK_EQ(sea[Field::txtFahrtx], std::string(" .6"));
     CHECK_EQ(sea[Field::txtWinkel], std::string(" 36°"));
+    CHECK(sea.course.hx == 600 && sea.courseDegrees == 36);
     hold.release();
     CHECK(!hold.held());
     hold.move(DialName::picFahrt, sea, sea, 1, -1);
@@ -179,6 +182,7 @@ TEST(dialsSteerWhileHeld)
     hold.move(DialName::picStrom, sea, sea, 0, 0);
     CHECK_EQ(sea[Field::txtStromx], std::string("-.708"));
     CHECK_EQ(sea[Field::txtStromW], std::string(" 225°"));
+    CHECK(sea.current.hy == -708 && sea.currentDegrees == 225);
     CHECK_EQ(sea[Field::txtWinkel], std::string(" 36°"));
 }
 
@@ -214,6 +218,7 @@ TEST(draggingAMarker)
     dragDrop(sea, sea, MarkerName::image1, 42.9, 17.2);
     CHECK_EQ(sea.left(MarkerName::image1), 42.9f);
     CHECK_EQ(sea.top(MarkerName::image1), 17.2f);
+    CHECK(sea.markerShown[int(MarkerName::image1)]);
     CHECK_EQ(sea[Field::txtSchiffx], std::string("42"));
     CHECK_EQ(sea[Field::txtSchiffy], std::string("17"));
     CHECK_EQ(sea[Field::txtAbstand], std::string("Entfernung zur Insel 36 sm"));

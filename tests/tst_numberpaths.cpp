@@ -115,6 +115,17 @@ TEST(bothPathsAgreeAtTheEdges)
     }
 }
 
+// Short texts, which random bits hardly ever give.
+TEST(bothPathsAgreeOnShortTexts)
+{
+    for (const double value : {0.0, 5.0, -5.0, 0.5, 42.0}) {
+        const std::string text = numberpaths::writeLibrary(value);
+        check::Row row(text);
+        CHECK_EQ(numberpaths::writeC(value), text);
+        CHECK(readAlike(text));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)

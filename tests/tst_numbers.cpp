@@ -53,6 +53,7 @@ const Reading readings[] = {
     {"comma is no separator", "1,5", 1.0},
     {"blanks inside", " 1 2 . 5", 12.5},
     {"tab and sign", "\t+7", 7.0},
+    {"line feed inside", "1\n2", 12.0},
     {"stops at letter", "12abc", 12.0},
     {"second point stops", "1.2.3", 1.2},
     {"exponent E", "1.5E3", 1500.0},
@@ -73,11 +74,13 @@ const Reading readings[] = {
     {"hex letters", "&HABCDEF", 11259375.0},
     {"hex lower letters", "&habcdef", 11259375.0},
     {"hex stops at G", "&HFG", 15.0},
+    {"hex stops at a colon", "&HF:", 15.0},
     // 2^57 + 24: rounded once, to the nearest double, not digit by digit.
     {"hex rounded once", "&H200000000000018", 144115188075855904.0},
     {"ampersand alone", "&", 0.0},
     {"hex without digits", "&H", 0.0},
     {"hex 64 bit", "&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
+    {"hex 2 to the 64", "&H10000000000000000", 18446744073709551616.0},
     {"hex beyond 64 bit", "&HFFFFFFFFFFFFFFFFFF", 4722366482869645213695.0},
     {"overflow", "1e999", DBL_MAX},
     {"negative overflow", "-1e999", -DBL_MAX},
@@ -110,6 +113,8 @@ TEST(toNumberLongTexts)
         CHECK_EQ(toNumber("." + digits), 1.0);
         CHECK_EQ(toNumber(std::string(10000, 'F').insert(0, "&H")), DBL_MAX);
         CHECK_EQ(toNumber(std::string(5000, '0') + "12"), 12.0);
+        CHECK_EQ(toNumber(std::string(5000, '0') + "1e-999"), 0.0);
+        CHECK_EQ(toNumber("1." + std::string(10000, '0') + "1e309"), DBL_MAX);
     });
 }
 
@@ -123,6 +128,7 @@ struct Writing
 const Writing writings[] = {
     {"zero", 0.0, " 0"},
     {"minus zero", -0.0, " 0"},
+    {"one digit", 7.0, " 7"},
     {"whole", 51.0, " 51"},
     {"negative whole", -3.0, "-3"},
     {"half", 0.5, " .5"},

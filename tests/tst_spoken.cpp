@@ -31,6 +31,11 @@ TEST(summaryAtTheStart)
     sea[Field::txtFahrtv] = std::string(" 0");
     sea[Field::txtStromv] = std::string(" 0");
     CHECK(chartSummary(sea).ends_with("Über Grund keine Fahrt."));
+    // The island's fields are described by the way from their corner to the
+    // middle said above.
+    for (const ControlText &c : controlDescriptions())
+        if (c.control.starts_with("txtInsel"))
+            CHECK(c.text.ends_with("die Mitte liegt 5 sm östlich, 4 sm südlich"));
 }
 
 // The island is said to lie where the arrival circle is drawn round it
@@ -122,8 +127,11 @@ TEST(runReportTellsTheClosestApproach)
              std::string("Fahrt beendet am Rand des Seegebiets. Schiff bei x 90, y 75 sm, Kurs 90 Grad, "
                             "zu Beginn 0 Grad. Entfernung zur Insel 6 sm, kleinste 0 sm. "
                             "Reisezeit 3 Stunden 0 Minuten. Fahrt d. Wasser 30 sm. Fahrt ü. Grund 30 sm."));
-    sea[Field::txtFdW].clear();
+    // Blanks typed round a read-out and doubled inside it are not said.
+    sea[Field::txtFdW] = "  Fahrt d.  Wasser 30 sm ";
     sea[Field::txtReiseweg].clear();
+    CHECK(notes.report(RunEnd::Stop, sea).ends_with("0 Minuten. Fahrt d. Wasser 30 sm."));
+    sea[Field::txtFdW].clear();
     CHECK(notes.report(RunEnd::Stop, sea).ends_with("Reisezeit 3 Stunden 0 Minuten."));
     CHECK(notes.report(RunEnd::Arrival, sea).starts_with("Fahrt beendet: an der Insel angekommen. "));
 }

@@ -45,6 +45,7 @@ TEST(eastAtSixKnots)
     CHECK_EQ(track.y2, 49.2);
     CHECK_EQ(track.style, DrawStyle::Dash);
     CHECK_EQ(track.width, 2);
+    CHECK(track.colour == (Rgb{240, 240, 2})); // yellow
 }
 
 TEST(halfMileWithoutLeadingZero)
@@ -172,6 +173,7 @@ TEST(autopilotSteersBeforeTheStep)
         // (75, 66) from the start's corners: 48.6 degrees, shown cut down.
         {"from the start", {10, 10}, {80, 80}, " .75", " .66", " 48°"},
         // The heading the ship had, north, stays.
+        {"half a sm short of the aim point", {45, 76}, {40.5, 80}, " 1", " 0", " 90°"},
         {"corner on the aim point", {45, 76}, {40, 80}, " 0", " 1", " 0°"},
         // The corners' differences overflow single precision.
         {"beyond single precision", {-2e38f, -2e38f}, {2e38f, 2e38f}, " .707", " .707", " 45°"},
@@ -266,6 +268,7 @@ TEST(runDelayText)
         {"zero", "0", 0},      {"forty", "40", 40},        {"hundred", "100", 100},    {"beyond", "150", 100},
         {"empty", "", 0},      {"letters", "abc", 0},      {"fraction", "1.5", 0},     {"negative", "-3", 0},
         {"huge", "99999999999", 0}, {"blanks round it", " 40 ", 40}, {"plus", "+5", 5}, {"two numbers", "4 5", 0},
+        {"tab and line end", "\t40\r\n", 40},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
@@ -287,13 +290,14 @@ TEST(runRules)
         Then then;
         int steps;
         RunRules::End end;
+        const char *closest; // the report's closest approach, over all steps
     } rows[] = {
-        {"Stop is followed by one more step", 30, Then::Stop, 1, RunRules::End::Stop},
+        {"Stop is followed by one more step", 30, Then::Stop, 1, RunRules::End::Stop, "kleinste 53 sm"},
         // The inner run makes its one step, the outer one step more.
-        {"a nested run ends the outer one", 30, Then::NestedRunStopped, 2, RunRules::End::Stop},
-        {"closing makes no step", 30, Then::Close, 0, RunRules::End::Closing},
-        {"the edge", 96.5, Then::Nothing, 1, RunRules::End::Edge},
-        {"arrival", 79.5, Then::Nothing, 1, RunRules::End::Arrival},
+        {"a nested run ends the outer one", 30, Then::NestedRunStopped, 2, RunRules::End::Stop, "kleinste 52 sm"},
+        {"closing makes no step", 30, Then::Close, 0, RunRules::End::Closing, ""},
+        {"the edge", 96.5, Then::Nothing, 1, RunRules::End::Edge, "kleinste 12 sm"},
+        {"arrival", 79.5, Then::Nothing, 1, RunRules::End::Arrival, "kleinste 3 sm"},
     };
     for (const auto &r : rows) {
         check::Row row(r.row);
@@ -327,6 +331,9 @@ TEST(runRules)
         CHECK_EQ(rules.depth(), 0);
         CHECK_EQ(rules.end(), r.end);
         CHECK_EQ(rules.report(sea).empty(), r.end == RunRules::End::Closing);
+        // The heading the run started on is the one it ended on.
+        CHECK(rules.report(sea).find("zu Beginn") == std::string::npos);
+        CHECK(rules.report(sea).find(r.closest) != std::string::npos);
     }
 }
 
