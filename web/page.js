@@ -120,11 +120,10 @@ function announce(text) {
   if (!text)
     return;
   const region = document.getElementById('announcer');
-  // A new node each time, so that a repeated text is spoken again.
-  region.textContent = '';
-  const p = document.createElement('p');
-  p.textContent = text;
-  region.appendChild(p);
+  // The region's own text changes, never a node replaced (a screen reader
+  // may miss a node that was added and removed); a repeated text is told
+  // apart by a no-break space, so that it is spoken again.
+  region.textContent = region.textContent === text ? text + '\u00a0' : text;
 }
 
 function fieldIndex(name) { return FIELD_NAMES.indexOf(name); }
@@ -456,8 +455,11 @@ function makeMarker(row) {
   node.className = 'marker';
   node.tabIndex = 0;
   // A screen reader in browse mode keeps the arrows for itself on an image;
-  // on an application it hands them to the marker, which moves by them.
-  node.setAttribute('role', 'application');
+  // on a slider it hands them to the marker, which moves by them. Its value
+  // is the position in whole sm, said as the marker's text.
+  node.setAttribute('role', 'slider');
+  node.setAttribute('aria-valuemin', '0');
+  node.setAttribute('aria-valuemax', '100');
   node.setAttribute('aria-roledescription', row.kind === 'ship' ? 'Schiff' : 'Insel');
   if (row.kind === 'ship') {
     node.canvas = document.createElement('canvas');
@@ -779,8 +781,11 @@ function placeMarkers() {
     node.style.left = page.markerPixel(MARKERS.image2, false) + node.row.x + 'px';
     node.style.top = page.markerPixel(MARKERS.image2, true) + node.row.y + 'px';
   }
-  el.image1.setAttribute('aria-label', page.shipText());
-  el.image2.setAttribute('aria-label', page.islandText());
+  for (const [node, text, x] of [[el.image1, page.shipText(), 'txtSchiffx'], [el.image2, page.islandText(), 'txtInselx']]) {
+    node.setAttribute('aria-label', text);
+    node.setAttribute('aria-valuetext', text);
+    node.setAttribute('aria-valuenow', String(Math.floor(parseFloat(page.text(fieldIndex(x))) || 0)));
+  }
 }
 
 function paintBearing() {
