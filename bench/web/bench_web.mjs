@@ -16,7 +16,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
-import { serve, launch, open, runsEnded } from '../../tests/web/harness.js';
+import { serve, launch, open, runsEnded, setFields } from '../../tests/web/harness.js';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const seconds = Number(process.argv[2] || 5);
@@ -52,13 +52,6 @@ for (const what of ['still', 'turning']) {
 // A run at delay 0, ship lying still, autopilot on: the page and the desktop.
 const server = await serve(site);
 const url = `http://127.0.0.1:${server.address().port}/`;
-const setFields = (page, values) => page.evaluate(values => {
-  for (const [name, value] of Object.entries(values)) {
-    const input = document.getElementById(name);
-    input.value = value;
-    input.dispatchEvent(new Event('input'));
-  }
-}, values);
 const sail = async (page, forSeconds) => {
   await page.click('#cmdFahrt');
   await new Promise(r => setTimeout(r, forSeconds * 1000));

@@ -8,7 +8,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { serve, launch, open, check, near, test, failed, fields, centre, runsEnded } from './harness.js';
+import { serve, launch, open, check, near, test, failed, fields, setFields, centre, runsEnded } from './harness.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
@@ -31,10 +31,7 @@ async function fresh(page) {
   await page.waitForSelector('body[data-ready="1"]');
 }
 
-// Sets a field as the control that owns it would.
-function setField(page, name, value) {
-  return page.$eval('#' + name, (input, v) => { input.value = v; input.dispatchEvent(new Event('input')); }, value);
-}
+const setField = (page, name, value) => setFields(page, { [name]: value });
 
 async function tick(page, name, on) {
   if (await page.$eval(`#${name} input`, box => box.checked) !== on)

@@ -81,6 +81,17 @@ export function fields(page, names) {
   return page.evaluate(list => Object.fromEntries(list.map(n => [n, document.getElementById(n).value])), names);
 }
 
+// Sets fields as the controls that own them would.
+export function setFields(page, values) {
+  return page.evaluate(values => {
+    for (const [name, value] of Object.entries(values)) {
+      const input = document.getElementById(name);
+      input.value = value;
+      input.dispatchEvent(new Event('input'));
+    }
+  }, values);
+}
+
 // The centre of an element in page coordinates.
 export async function centre(page, selector) {
   const box = await (await page.$(selector)).boundingBox();
