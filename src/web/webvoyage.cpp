@@ -31,6 +31,31 @@ Rgb dialBack(DialName dial)
     return *design::findControl(dial == DialName::picFahrt ? "picFahrt" : "picStrom")->back;
 }
 
+// The voyage's strokes onto a recorder.
+class RecorderChart final : public VoyageChart
+{
+public:
+    explicit RecorderChart(Recorder &recorder)
+        : recorder_(recorder)
+    {
+    }
+    void line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour) override
+    {
+        recorder_.setDrawStyle(style);
+        recorder_.setDrawWidth(width);
+        recorder_.line(x1, y1, x2, y2, colour);
+    }
+    void circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour) override
+    {
+        recorder_.setDrawStyle(style);
+        recorder_.setDrawWidth(width);
+        recorder_.circle(x, y, radius, colour);
+    }
+
+private:
+    Recorder &recorder_;
+};
+
 } // namespace
 
 WebVoyage::WebVoyage(std::function<double()> now)
@@ -87,19 +112,25 @@ void WebVoyage::moveTo(MarkerName marker, float left, float top)
     changes_ |= Markers;
 }
 
+void WebVoyage::resizeChart(double width, double height)
+{
+    chart_.setArea(width, height);
+    paintCurrentField();
+    RecorderChart onto(chart_);
+    history_.replay(onto);
+}
+
 void WebVoyage::line(double x1, double y1, double x2, double y2, DrawStyle style, int width, Rgb colour)
 {
-    chart_.setDrawStyle(style);
-    chart_.setDrawWidth(width);
-    chart_.line(x1, y1, x2, y2, colour);
+    RecorderChart(chart_).line(x1, y1, x2, y2, style, width, colour);
+    history_.line(x1, y1, x2, y2, style, width, colour);
     changes_ |= Chart;
 }
 
 void WebVoyage::circle(double x, double y, double radius, DrawStyle style, int width, Rgb colour)
 {
-    chart_.setDrawStyle(style);
-    chart_.setDrawWidth(width);
-    chart_.circle(x, y, radius, colour);
+    RecorderChart(chart_).circle(x, y, radius, style, width, colour);
+    history_.circle(x, y, radius, style, width, colour);
     changes_ |= Chart;
 }
 
@@ -150,11 +181,18 @@ std::string WebVoyage::bearingText() const
 void WebVoyage::wipe(Rgb fore)
 {
     chart_.clear(palette::kChartBlue);
+    history_.clear();
     chart_.setForeColor(fore);
     changes_ |= Chart;
 }
 
 void WebVoyage::drawCurrentField()
+{
+    history_.clear();
+    paintCurrentField();
+}
+
+void WebVoyage::paintCurrentField()
 {
     chart_.clear(palette::kChartBlue);
     vendral::drawCurrentField(chart_, random_, *this, kChartFieldColours);

@@ -6,6 +6,7 @@
 #include "drawing/random.h"
 #include "simulation/handlers.h"
 #include "simulation/voyage.h"
+#include "web/charthistory.h"
 #include "web/recorder.h"
 #include "web/rundriver.h"
 
@@ -37,15 +38,10 @@ public:
 
     // Start-up, on a chart drawing area of this many pixels.
     void startUp(double chartWidth, double chartHeight, int currentSpeed);
-    // The chart's drawing area has a new size; what is drawn stays, scaled.
-    // A page resized draws its chart anew at the new size: the current field
-    // afresh; what the voyage drew before (track, circles) is not kept, as
-    // the chart's "x" does.
-    void resizeChart(double width, double height)
-    {
-        chart_.setArea(width, height);
-        drawCurrentField();
-    }
+    // The chart's drawing area has a new size: the chart is drawn anew at it,
+    // the current field afresh and over it the track and circles drawn since
+    // the chart was last cleared.
+    void resizeChart(double width, double height);
 
     void read(Field field, FieldText &text) const override;
     void write(Field field, std::string_view text) override;
@@ -134,7 +130,10 @@ private:
     bool bearingShown_ = false;
     std::array<float, 4> bearing_{};
     unsigned changes_ = 0;
+    void paintCurrentField();
+
     Recorder chart_;
+    ChartHistory history_;
     Recorder scratch_;
     VoyageState state_;
     DialHold hold_;

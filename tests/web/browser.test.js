@@ -288,10 +288,13 @@ await test('the layout on every screen of a classroom', async () => {
     const canvas = await p.$eval('#picSee .chartpicture', c => [c.width, parseFloat(c.style.width), devicePixelRatio]);
     near(canvas[0], canvas[1] * canvas[2], 1, `${w} x ${h} @${ratio}: the chart is drawn at the pixel ratio`);
     if (w === 1366) {
-      // The tablet turned: the same page laid out anew.
+      // The tablet turned: the same page laid out anew, the track kept.
+      for (let i = 0; i < 5; ++i)
+        await p.click('#Command1');
       await p.setViewport({ width: 768, height: 1024 });
       await shown(p);
       await controlsAnswer(p, '1366 x 768 turned to 768 x 1024');
+      check(await pixels(p, '#picSee .chartpicture', [240, 240, 2]) > 0, 'the track is drawn again at the new size');
     }
     await p.close();
   }
