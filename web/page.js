@@ -279,6 +279,12 @@ class ScrollBar {
 // ----- making the controls ------------------------------------------------------
 
 // A field's caption is its first text, not its name.
+// A value's text without the control's name in front, which a reader says anyway.
+function unnamed(node, text) {
+  const name = node.getAttribute('aria-label') + ' ';
+  return text.startsWith(name) ? text.slice(name.length) : text;
+}
+
 function nameOf(row) {
   return layout.names[row.name] || layout.labels[row.name] || (row.kind === 'edit' ? '' : row.caption) || row.tooltip ||
     row.name;
@@ -455,12 +461,13 @@ function makeMarker(row) {
   node.className = 'marker';
   node.tabIndex = 0;
   // A screen reader in browse mode keeps the arrows for itself on an image;
-  // on a slider it hands them to the marker, which moves by them. Its value
-  // is the position in whole sm, said as the marker's text.
+  // on a slider it hands them to the marker, which moves by them. It is
+  // named once ("Schiff", "Insel") and its value is the position, which the
+  // reader says after every move.
   node.setAttribute('role', 'slider');
+  node.setAttribute('aria-label', nameOf(row));
   node.setAttribute('aria-valuemin', '0');
-  node.setAttribute('aria-valuemax', '100');
-  node.setAttribute('aria-roledescription', row.kind === 'ship' ? 'Schiff' : 'Insel');
+  node.setAttribute('aria-valuemax', '101');
   if (row.kind === 'ship') {
     node.canvas = document.createElement('canvas');
     node.appendChild(node.canvas);
@@ -489,7 +496,8 @@ function makeMarker(row) {
     e.preventDefault();
     page.keyMove(which, ...steps[e.key], node.offsetWidth, node.offsetHeight);
     afterEvent();
-    placed(node);
+    // The focused slider's new value is spoken; an announcement would repeat it.
+    syncNow();
   });
   return node;
 }
@@ -760,7 +768,7 @@ function paintDial(name) {
   const d = page.dial(DIALS[name]);
   if (d) {
     canvas.setAttribute('aria-valuenow', d[2]);
-    canvas.setAttribute('aria-valuetext', page.dialText(DIALS[name]));
+    canvas.setAttribute('aria-valuetext', unnamed(canvas, page.dialText(DIALS[name])));
   }
 }
 
@@ -781,10 +789,13 @@ function placeMarkers() {
     node.style.left = page.markerPixel(MARKERS.image2, false) + node.row.x + 'px';
     node.style.top = page.markerPixel(MARKERS.image2, true) + node.row.y + 'px';
   }
-  for (const [node, text, x] of [[el.image1, page.shipText(), 'txtSchiffx'], [el.image2, page.islandText(), 'txtInselx']]) {
-    node.setAttribute('aria-label', text);
-    node.setAttribute('aria-valuetext', text);
-    node.setAttribute('aria-valuenow', String(Math.floor(parseFloat(page.text(fieldIndex(x))) || 0)));
+  // The value changes with either coordinate (x, then y in thousandths), so
+  // that a reader hears a move up or down as well as one to the side.
+  for (const [node, text, x, y] of [[el.image1, page.shipText(), 'txtSchiffx', 'txtSchiffy'],
+    [el.image2, page.islandText(), 'txtInselx', 'txtInsely']]) {
+    node.setAttribute('aria-valuetext', unnamed(node, text));
+    const sm = field => Math.min(Math.max(Math.round(parseFloat(page.text(fieldIndex(field))) || 0), 0), 100);
+    node.setAttribute('aria-valuenow', String(sm(x) + sm(y) / 1000));
   }
 }
 
