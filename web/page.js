@@ -278,13 +278,13 @@ class ScrollBar {
 
 // ----- making the controls ------------------------------------------------------
 
-// A field's caption is its first text, not its name.
 // A value's text without the control's name in front, which a reader says anyway.
 function unnamed(node, text) {
   const name = node.getAttribute('aria-label') + ' ';
   return text.startsWith(name) ? text.slice(name.length) : text;
 }
 
+// A field's caption is its first text, not its name.
 function nameOf(row) {
   return layout.names[row.name] || layout.labels[row.name] || (row.kind === 'edit' ? '' : row.caption) || row.tooltip ||
     row.name;
@@ -791,10 +791,10 @@ function placeMarkers() {
   }
   // The value changes with either coordinate (x, then y in thousandths), so
   // that a reader hears a move up or down as well as one to the side.
+  const sm = field => Math.min(Math.max(Math.round(parseFloat(page.text(fieldIndex(field))) || 0), 0), 100);
   for (const [node, text, x, y] of [[el.image1, page.shipText(), 'txtSchiffx', 'txtSchiffy'],
     [el.image2, page.islandText(), 'txtInselx', 'txtInsely']]) {
     node.setAttribute('aria-valuetext', unnamed(node, text));
-    const sm = field => Math.min(Math.max(Math.round(parseFloat(page.text(fieldIndex(field))) || 0), 0), 100);
     node.setAttribute('aria-valuenow', String(sm(x) + sm(y) / 1000));
   }
 }

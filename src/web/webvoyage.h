@@ -115,6 +115,9 @@ public:
     Voyage voyage() { return Voyage{*this, *this, *this, *this, state_}; }
 
 private:
+    // The current field drawn afresh, the history of the voyage's strokes kept.
+    void paintCurrentField();
+
     struct MarkerPlace
     {
         float left = 0;
@@ -130,8 +133,6 @@ private:
     bool bearingShown_ = false;
     std::array<float, 4> bearing_{};
     unsigned changes_ = 0;
-    void paintCurrentField();
-
     Recorder chart_;
     ChartHistory history_;
     Recorder scratch_;
